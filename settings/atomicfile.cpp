@@ -1,0 +1,87 @@
+#include "settings/atomicfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+bool writeAll(int fd, std::span<const std::byte> data) {
+    const std::byte* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void syncFolder(const std::filesystem::path& folder) {
+    const int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::filesystem::path& target,
+                         std::initializer_list<std::span<const std::byte>> pieces,
+                         const std::function<bool()>& beforeRename) {
+    const std::filesystem::path folder = target.parent_path();
+    // mkstemp wants a mutable template; the temporary sits beside the target so
+    // the rename stays within one file system.
+    std::string pattern = (folder.empty() ? std::filesystem::path(".") : folder) /
+                          ("." + target.filename().string() + ".XXXXXX");
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) return false;
+
+    bool ok = true;
+    for (const auto& piece : pieces) {
+        if (!writeAll(fd, piece)) {
+            ok = false;
+            break;
+        }
+    }
+    // Keep the permissions an ordinary file would get rather than mkstemp's 0600.
+    if (ok) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ok = ::fchmod(fd, 0666 & ~mask) == 0;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && beforeRename) ok = beforeRename();
+    if (ok) ok = ::rename(pattern.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(pattern.c_str());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+std::optional<std::size_t> readFilePrefix(const std::filesystem::path& path,
+                                          std::span<std::byte> dest) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) return std::nullopt;
+    const std::size_t n = std::fread(dest.data(), 1, dest.size(), f);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    // A file that cannot be read at all (a folder, say) counts as absent; a
+    // read error part way counts like a short file: what arrived is kept.
+    if (failed && n == 0) return std::nullopt;
+    return n;
+}
+
+}  // namespace orvane

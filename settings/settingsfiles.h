@@ -1,0 +1,60 @@
+// The settings files of the data folder: keymap.bin, MacroDefine.bin, VER.bin.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "settings/settingsimage.h"
+
+namespace orvane {
+
+inline constexpr const char* kKeymapFileName = "keymap.bin";
+inline constexpr const char* kMacroFileName = "MacroDefine.bin";
+inline constexpr const char* kVersionFileName = "VER.bin";
+inline constexpr std::size_t kKeymapFileSize = kMouseDataSize + kKeyAssignmentTableSize;
+
+enum class FileLoad {
+    Loaded,         // the file was read (as far as it reached)
+    Created,        // it was absent and has been created from the records
+    CreateFailed,   // it was absent and could not be created; records as they were
+};
+
+// Which part of keymap.bin a load fills.
+enum class KeymapPart {
+    Everything,         // working MouseData and KeyAssignmentTable
+    KeyAssignmentsOnly, // the keep switch: working MouseData stays untouched
+};
+
+// Loads keymap.bin into the working copy. A present file fills the records as
+// far as it reaches, then keyCode of records 0..107 is stamped from
+// VirtualKeyDefaults. An absent file is created from the working MouseData
+// and a zeroed KeyAssignmentTable (the working table is zeroed too; no stamping).
+FileLoad loadKeymapFile(SettingsImage& image, const std::filesystem::path& dataFolder,
+                        KeymapPart part = KeymapPart::Everything);
+
+// Writes keymap.bin from a pair of records; reports whether it succeeded.
+bool writeKeymapFile(const std::filesystem::path& dataFolder, const MouseData& mouseData,
+                     const KeyAssignmentTable& keyAssignments);
+bool writeKeymapFromWorking(const SettingsImage& image, const std::filesystem::path& dataFolder);
+bool writeKeymapFromSaved(const SettingsImage& image, const std::filesystem::path& dataFolder);
+
+// Reads the same layout as keymap.bin (MouseData then KeyAssignmentTable) from
+// any file into a pair of records, as far as the file reaches. Returns the
+// bytes read, or nothing when the file cannot be opened.
+std::optional<std::size_t> readSettingsPair(const std::filesystem::path& file,
+                                            MouseData& mouseData,
+                                            KeyAssignmentTable& keyAssignments);
+
+// Loads MacroDefine.bin into MacroStore, creating it from the store when absent.
+FileLoad loadMacroFile(SettingsImage& image, const std::filesystem::path& dataFolder);
+bool writeMacroFile(const MacroStore& store, const std::filesystem::path& dataFolder);
+
+// Reads VER.bin into FileFirmwareVersion: major from the character at offset 5,
+// minor from offset 7, each minus '0'. Absent file: all zero. Returns whether
+// the file was read.
+bool readVersionFile(SettingsImage& image, const std::filesystem::path& dataFolder);
+
+// Overwrites keyCode of records 0..107 with each position's own virtual-key code.
+void stampKeyCodes(KeyAssignmentTable& table);
+
+}  // namespace orvane

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <algorithm>
+#include <cstring>
+
+#include "keymap/keytables.h"
+#include "settings/atomicfile.h"
+#include "settings/settingsfiles.h"
+#include "support/tempdir.h"
+
+namespace orvane {
+namespace {
+
+using test::readBytes;
+using test::TempDir;
+using test::writeBytes;
+
+std::vector<unsigned char> randomBytes(std::size_t n, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::vector<unsigned char> v(n);
+    for (auto& b : v) b = static_cast<unsigned char>(gen());
+    return v;
+}
+
+
+TEST(KeymapFile, MissingFileIsCreatedAsZerosWithoutStamping) {
+    TempDir dir;
+    auto image = std::make_unique<SettingsImage>();
+    EXPECT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::Created);
+    const auto bytes = readBytes(dir / "keymap.bin");
+    ASSERT_EQ(bytes.size(), 206920u);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 206920);
+    EXPECT_EQ(image->working.keyAssignments.records[0].keyCode, 0);
+}
+
+TEST(KeymapFile, RoundTripChangesOnlyTheStampedKeyCodes) {
+    TempDir dir;
+    auto original = randomBytes(206920, 1);
+    writeBytes(dir / "keymap.bin", original);
+    auto image = std::make_unique<SettingsImage>();
+    ASSERT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::Loaded);
+    ASSERT_TRUE(writeKeymapFromWorking(*image, dir.path()));
+    const auto written = readBytes(dir / "keymap.bin");
+    ASSERT_EQ(written.size(), original.size());
+    for (std::size_t i = 0; i < original.size(); ++i) {
+        const bool stamped = i >= 10060 && (i - 10060) % 772 == 0 && (i - 10060) / 772 < 108;
+        if (stamped) {
+            EXPECT_EQ(written[i], VirtualKeyDefaults[(i - 10060) / 772]) << i;
+        } else if (written[i] != original[i]) {
+            ADD_FAILURE() << "byte " << i << " changed";
+            break;
+        }
+    }
+    // Records past the key positions are never stamped.
+    EXPECT_EQ(written[10060 + 108 * 772], original[10060 + 108 * 772]);
+}
+
+TEST(KeymapFile, KeepSwitchLeavesMouseDataAndReloadsAssignments) {
+    TempDir dir;
+    writeBytes(dir / "keymap.bin", randomBytes(206920, 2));
+    auto image = std::make_unique<SettingsImage>();
+    image->working.mouseData.GameMode = 0x5A;
+    image->working.mouseData.reserved0[3] = 0x77;
+    const MouseData before = image->working.mouseData;
+    ASSERT_EQ(loadKeymapFile(*image, dir.path(), KeymapPart::KeyAssignmentsOnly), FileLoad::Loaded);
+    EXPECT_EQ(std::memcmp(&before, &image->working.mouseData, sizeof(MouseData)), 0);
+    const auto file = readBytes(dir / "keymap.bin");
+    EXPECT_EQ(image->working.keyAssignments.records[200].mapType, file[10060 + 200 * 772 + 1]);
+    EXPECT_EQ(image->working.keyAssignments.records[42].keyCode, 0x51);  // Q, stamped
+}
+
+TEST(KeymapFile, ShortFileFillsOnlyAsFarAsItReaches) {
+    TempDir dir;
+    // Ends inside record 0 of the key assignment table.
+    auto bytes = std::vector<unsigned char>(10060 + 100, 0xEE);
+    writeBytes(dir / "keymap.bin", bytes);
+    auto image = std::make_unique<SettingsImage>();
+    image->working.keyAssignments.records[0].keyCount = 0x11;      // offset 257, beyond the file
+    image->working.keyAssignments.records[254].mapType = 0x22;
+    ASSERT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::Loaded);
+    EXPECT_EQ(image->working.mouseData.reserved10059, 0xEE);
+    EXPECT_EQ(image->working.keyAssignments.records[0].mapData[97], 0xEE);
+    EXPECT_EQ(image->working.keyAssignments.records[0].mapData[98], 0);  // not reached
+    EXPECT_EQ(image->working.keyAssignments.records[0].keyCount, 0x11);
+    EXPECT_EQ(image->working.keyAssignments.records[254].mapType, 0x22);
+    EXPECT_EQ(readBytes(dir / "keymap.bin").size(), 10160u);  // a load never rewrites
+}
+
+TEST(KeymapFile, LongFileIsReadOnlyUpToTheRecordSizes) {
+    TempDir dir;
+    auto bytes = randomBytes(206920 + 5000, 3);
+    writeBytes(dir / "keymap.bin", bytes);
+    auto image = std::make_unique<SettingsImage>();
+    ASSERT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::Loaded);
+    EXPECT_EQ(image->working.keyAssignments.records[254].actionPath[255],
+              bytes[206918] | (bytes[206919] << 8));
+    EXPECT_EQ(image->macroStore.records[0].name[0], 0);  // nothing spills past the table
+}
+
+TEST(KeymapFile, WritesFromTheSavedCopies) {
+    TempDir dir;
+    auto image = std::make_unique<SettingsImage>();
+    image->working.mouseData.GameMode = 1;
+    image->saved.mouseData.GameMode = 0;
+    image->saved.keyAssignments.records[1].mapType = TYPE_BASIC;
+    ASSERT_TRUE(writeKeymapFromSaved(*image, dir.path()));
+    const auto bytes = readBytes(dir / "keymap.bin");
+    EXPECT_EQ(bytes[7476], 0);
+    EXPECT_EQ(bytes[10060 + 772 + 1], TYPE_BASIC);
+}
+
+TEST(KeymapFile, UnreadableFileCountsAsAbsentAndAFailedCreateKeepsRecords) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "keymap.bin");  // cannot be read or replaced
+    auto image = std::make_unique<SettingsImage>();
+    image->working.mouseData.GameMode = 1;
+    EXPECT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::CreateFailed);
+    EXPECT_EQ(image->working.mouseData.GameMode, 1);
+    EXPECT_FALSE(writeKeymapFromWorking(*image, dir.path() / "missing-folder"));
+}
+
+TEST(MacroFile, MissingFileIsCreatedAsZerosAndShortFilesFillTheStart) {
+    TempDir dir;
+    auto image = std::make_unique<SettingsImage>();
+    EXPECT_EQ(loadMacroFile(*image, dir.path()), FileLoad::Created);
+    const auto created = readBytes(dir / "MacroDefine.bin");
+    ASSERT_EQ(created.size(), 169860u);
+    EXPECT_EQ(std::count(created.begin(), created.end(), 0), 169860);
+
+    writeBytes(dir / "MacroDefine.bin", std::vector<unsigned char>{'A', 0, 'b', 0});
+    image->macroStore.records[1].loopCount = 7;
+    EXPECT_EQ(loadMacroFile(*image, dir.path()), FileLoad::Loaded);
+    EXPECT_EQ(fixedText(image->macroStore.records[0].name), u"Ab");
+    EXPECT_EQ(image->macroStore.records[1].loopCount, 7);
+}
+
+TEST(MacroFile, WriteIsByteExact) {
+    TempDir dir;
+    auto store = std::make_unique<MacroStore>();
+    store->records[31].loopCount = 0x0123;
+    ASSERT_TRUE(writeMacroFile(*store, dir.path()));
+    const auto bytes = readBytes(dir / "MacroDefine.bin");
+    ASSERT_EQ(bytes.size(), 169860u);
+    EXPECT_EQ(bytes[31 * 894 + 510], 0x23);
+    EXPECT_EQ(bytes[31 * 894 + 511], 0x01);
+}
+
+struct VersionCase {
+    const char* text;
+    std::size_t length;
+    std::uint8_t major;
+    std::uint8_t minor;
+};
+
+TEST(VersionFile, DigitsAtOffsetsFiveAndSeven) {
+    const VersionCase cases[] = {
+        {"", 0, 0, 0},                      // empty file
+        {"VER: ", 5, 0, 0},                  // shorter than 8: nothing it lacks
+        {"VER: 2", 6, 2, 0},
+        {"VER: 2.3", 8, 2, 3},
+        {"VER: 2.3 build 17", 17, 2, 3},
+        {"VER: A.3", 8, 'A' - '0', 3},      // not a digit: used as it is
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        writeBytes(dir / "VER.bin",
+                   std::vector<unsigned char>(c.text, c.text + c.length));
+        auto image = std::make_unique<SettingsImage>();
+        image->fileFirmwareVersion = {9, 9, 9, 9};
+        EXPECT_TRUE(readVersionFile(*image, dir.path()));
+        EXPECT_EQ(image->fileFirmwareVersion[0], c.major) << c.text;
+        EXPECT_EQ(image->fileFirmwareVersion[1], c.minor) << c.text;
+        EXPECT_EQ(image->fileFirmwareVersion[2], 0);
+        EXPECT_EQ(image->fileFirmwareVersion[3], 0);
+    }
+    TempDir empty;
+    auto image = std::make_unique<SettingsImage>();
+    image->fileFirmwareVersion = {9, 9, 9, 9};
+    EXPECT_FALSE(readVersionFile(*image, empty.path()));
+    EXPECT_EQ(image->fileFirmwareVersion, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
+}
+
+TEST(AtomicWrite, InterruptedBeforeRenameLeavesTheOldFileAndNoTemporary) {
+    TempDir dir;
+    const auto old = randomBytes(206920, 4);
+    writeBytes(dir / "keymap.bin", old);
+    const std::vector<unsigned char> fresh(1000, 0x42);
+    const bool ok = writeFileAtomically(dir / "keymap.bin",
+                                        {std::as_bytes(std::span(fresh))},
+                                        [] { return false; });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(readBytes(dir / "keymap.bin"), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(AtomicWrite, ReplacesTheWholeFileAndKeepsOrdinaryPermissions) {
+    TempDir dir;
+    writeBytes(dir / "f.bin", randomBytes(5000, 5));
+    const std::vector<unsigned char> a(10, 1), b(3, 2);
+    ASSERT_TRUE(writeFileAtomically(dir / "f.bin", {std::as_bytes(std::span(a)),
+                                                   std::as_bytes(std::span(b))}));
+    auto expected = a;
+    expected.insert(expected.end(), b.begin(), b.end());
+    EXPECT_EQ(readBytes(dir / "f.bin"), expected);
+    const auto perms = std::filesystem::status(dir / "f.bin").permissions();
+    EXPECT_NE(perms & std::filesystem::perms::owner_read, std::filesystem::perms::none);
+    EXPECT_NE(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
+}
+
+}  // namespace
+}  // namespace orvane
