@@ -1,0 +1,35 @@
+// Keys assigned to host-side actions: when the keyboard reports such a key,
+// the host plays, starts or opens the path stored with the assignment.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/hostshell.h"
+#include "settings/settingsimage.h"
+
+namespace orvane {
+
+struct HostActionTarget {
+    std::string directory;  // working directory: the path up to its last '/'
+    std::string fileName;   // what follows the last '/'; empty means nothing to open
+};
+
+// The first record (lowest number) with a host-action type whose keyCode is the reported code.
+const KeyAssignment* findHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode);
+
+// Splits a stored path at its last '/'. Without a '/' the whole path is the
+// directory and the file name stays empty, so nothing opens.
+HostActionTarget splitActionPath(const std::u16string& path);
+
+// Carries out the action for a reported key code. Returns whether something
+// was handed to the desktop.
+bool runHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode, HostShell& shell);
+
+// UTF-16 (as stored in the records) to UTF-8 for the file system; unpaired
+// surrogates become U+FFFD.
+std::string toUtf8(std::u16string_view text);
+std::u16string fromUtf8(std::string_view text);
+
+}  // namespace orvane
