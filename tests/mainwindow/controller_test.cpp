@@ -1,0 +1,354 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "keymap/keytables.h"
+#include "mainwindow/maincontroller.h"
+#include "mainwindow/sectionlayout.h"
+#include "settings/settingsfiles.h"
+#include "support/tempdir.h"
+
+namespace orvane {
+namespace {
+
+struct RecordingHost : MainWindowHost {
+    std::vector<std::string> calls;
+    std::optional<Rgb> colour;
+    bool confirmAnswer = true;
+    bool panelOk = false;
+    bool enableAfterApply = true;
+    SaveOutcome outcome = SaveOutcome::Sent;
+    int paints = 0;
+
+    int count(const std::string& name) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), name));
+    }
+    void paintAll() override { ++paints; }
+    void drawSliderFace(SliderKind) override { calls.push_back("drawSliderFace"); }
+    void applySliderPositions() override { calls.push_back("applySliderPositions"); }
+    void hideWindow() override { calls.push_back("hide"); }
+    void closeMainDialog() override { calls.push_back("closeDialog"); }
+    void setWaitCursor(bool) override {}
+    void startWindowDrag() override { calls.push_back("drag"); }
+    std::optional<Rgb> chooseColor() override {
+        calls.push_back("chooseColor");
+        return colour;
+    }
+    bool confirm(std::u16string_view, std::u16string_view) override {
+        calls.push_back("confirm");
+        return confirmAnswer;
+    }
+    void showMessage(std::u16string_view, std::u16string_view) override { calls.push_back("message"); }
+    SaveOutcome writeAll() override {
+        calls.push_back("writeAll");
+        return outcome;
+    }
+    void factoryResetKeyboard() override { calls.push_back("factoryReset"); }
+    bool runMacroManager() override {
+        calls.push_back("macroManager");
+        return panelOk;
+    }
+    void runProfileManager() override { calls.push_back("profileManager"); }
+    bool runKeyAssignment(std::uint8_t) override {
+        calls.push_back("keyAssignment");
+        return panelOk;
+    }
+    void applyKeyAssignment(std::uint8_t, bool& keyEnabled) override {
+        calls.push_back("apply");
+        keyEnabled = enableAfterApply;
+    }
+    void openWebAddress() override { calls.push_back("web"); }
+    void startUpdater() override { calls.push_back("updater"); }
+    void sendRefresh(int lParam) override { calls.push_back("refresh" + std::to_string(lParam)); }
+};
+
+class ControllerTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::unique_ptr<SettingsImage> image = std::make_unique<SettingsImage>();
+    MainWindowState state;
+    RecordingHost host;
+    MainWindowController controller{*image, state, dir.path(), host};
+    MouseData& data() { return image->working.mouseData; }
+    void click(int x, int y) { controller.onLButtonUp(x, y); }
+};
+
+TEST_F(ControllerTest, ReleaseOverSaveWhileHelpIsOpenOnlyClosesIt) {
+    state.HelpWindowOpen = true;
+    click(938, 612);
+    EXPECT_FALSE(state.HelpWindowOpen);
+    EXPECT_EQ(host.count("writeAll"), 0);
+    EXPECT_EQ(host.paints, 1);
+    // Rows of the help window: web address, updater, then nothing.
+    state.HelpWindowOpen = true;
+    click(900, 30);
+    state.HelpWindowOpen = true;
+    click(900, 50);
+    state.HelpWindowOpen = true;
+    click(900, 80);
+    EXPECT_EQ(host.count("web"), 1);
+    EXPECT_EQ(host.count("updater"), 1);
+}
+
+TEST_F(ControllerTest, KeymapChoiceOrTopDirectionAtTheSamePoint) {
+    state.LightingCollapsed = false;
+    state.DiyColorMode = true;
+    data().ledEffect.LEDEffectMode = 51;
+    data().ledEffect.LEDEffectDirection = 1;
+    click(30, 205);
+    EXPECT_FALSE(state.DiyColorMode);
+    EXPECT_EQ(data().ledEffect.LEDEffectDirection, 1);
+    data().ledEffect.LEDEffectMode = 3;
+    click(30, 205);
+    EXPECT_EQ(data().ledEffect.LEDEffectDirection, 3);
+    // Breathing shows no direction pictures but the regions still answer.
+    data().ledEffect.LEDEffectMode = 2;
+    click(180, 205);
+    EXPECT_EQ(data().ledEffect.LEDEffectDirection, 1);
+}
+
+TEST_F(ControllerTest, EffectListPicksARowOrClosesWithoutChange) {
+    state.LightingCollapsed = false;
+    data().ledEffect.LEDEffectMode = 2;
+    click(100, 165);  // effect field
+    ASSERT_TRUE(state.EffectListOpen);
+    EXPECT_FALSE(state.slider(SliderKind::Brightness).visible);
+    click(100, 493);  // just below the last row
+    EXPECT_FALSE(state.EffectListOpen);
+    EXPECT_EQ(data().ledEffect.LEDEffectMode, 2);
+
+    // Wave forces colour 8; Static moves colour 8 back to 1; DIY turns the colour view on.
+    data().ledEffect.LEDEffectColor = 3;
+    click(100, 165);
+    click(100, 173 + 2 * 20);
+    EXPECT_EQ(data().ledEffect.LEDEffectMode, 3);
+    EXPECT_EQ(data().ledEffect.LEDEffectColor, 8);
+    EXPECT_EQ(state.SelectedEffectItem, 2);
+    click(100, 165);
+    click(100, 173);
+    EXPECT_EQ(data().ledEffect.LEDEffectMode, 1);
+    EXPECT_EQ(data().ledEffect.LEDEffectColor, 1);
+    click(100, 165);
+    click(100, 492);  // last row, DIY5
+    EXPECT_EQ(data().ledEffect.LEDEffectMode, 55);
+    EXPECT_TRUE(state.DiyColorMode);
+}
+
+TEST_F(ControllerTest, SwatchesFollowTheEffectRules) {
+    state.LightingCollapsed = false;
+    auto swatch = [&](int n) { click(30 + 25 * (n - 1), 230); };
+    data().ledEffect.LEDEffectMode = 3;  // Wave
+    data().ledEffect.LEDEffectColor = 8;
+    swatch(2);
+    EXPECT_EQ(data().ledEffect.LEDEffectColor, 8);
+    data().ledEffect.LEDEffectMode = 1;  // Static: no swatch 8
+    data().ledEffect.LEDEffectColor = 1;
+    swatch(8);
+    EXPECT_EQ(data().ledEffect.LEDEffectColor, 1);
+    EXPECT_EQ(host.count("chooseColor"), 0);
+
+    data().ledEffect.LEDEffectMode = 2;
+    swatch(4);  // first click selects
+    EXPECT_EQ(data().ledEffect.LEDEffectColor, 4);
+    EXPECT_EQ(host.count("chooseColor"), 0);
+    swatch(4);  // second click redefines; cancelled: palette unchanged
+    EXPECT_EQ(host.count("chooseColor"), 1);
+    EXPECT_EQ(paletteColor(data(), 3)[0], 0);
+    host.colour = Rgb{10, 20, 30};
+    swatch(4);
+    EXPECT_EQ(paletteColor(data(), 3)[0], 10);
+    EXPECT_EQ(paletteColor(data(), 3)[2], 30);
+    swatch(8);
+    EXPECT_EQ(data().ledEffect.LEDEffectColor, 8);
+    EXPECT_EQ(host.count("chooseColor"), 2);  // swatch 8 never opens the chooser
+}
+
+TEST_F(ControllerTest, ResponseTimeListSetsOrClosesWithoutChange) {
+    state.ResponseTimeCollapsed = false;
+    data().ResponseTime = 10;
+    const SectionLayout l = computeSectionLayout(state);
+    click(100, l.yT + 30);
+    ASSERT_TRUE(state.Popup_ResponseTime);
+    click(100, l.responseListY + 200);
+    EXPECT_FALSE(state.Popup_ResponseTime);
+    EXPECT_EQ(data().ResponseTime, 10);
+    click(100, l.yT + 30);
+    click(100, l.responseListY + 5);
+    EXPECT_EQ(data().ResponseTime, 1);
+    EXPECT_EQ(state.SelectedResponseTimeItem, 0);
+}
+
+TEST_F(ControllerTest, GameModeAndWinLockChoices) {
+    state.GameModeCollapsed = false;
+    click(40, 195 + 35);
+    EXPECT_EQ(data().GameMode, 1);
+    click(170, 195 + 35);
+    EXPECT_EQ(data().WinLock, 1);
+    click(230, 195 + 35);
+    EXPECT_EQ(data().WinLock, 0);
+    click(100, 195 + 35);
+    EXPECT_EQ(data().GameMode, 0);
+}
+
+TEST_F(ControllerTest, CancelAfterASaveRestoresThatSave) {
+    data().GameMode = 1;
+    click(938, 612);  // Save
+    EXPECT_EQ(host.count("writeAll"), 1);
+    EXPECT_EQ(image->saved.mouseData.GameMode, 1);
+    data().GameMode = 0;
+    data().ledEffect.LEDEffectMode = 52;
+    image->saved.mouseData.ledEffect.LEDEffectSpeed = 7;
+    click(870, 612);  // Cancel
+    EXPECT_EQ(data().GameMode, 1);
+    EXPECT_EQ(state.slider(SliderKind::Speed).position, 7);
+    EXPECT_FALSE(state.DiyColorMode);
+    EXPECT_EQ(host.count("hide"), 1);
+    const auto file = test::readBytes(dir / "keymap.bin");
+    ASSERT_EQ(file.size(), 206920u);
+    EXPECT_EQ(file[7476], 1);
+}
+
+TEST_F(ControllerTest, SaveThatIsNotAcknowledgedKeepsTheSavedCopyAndTellsTheUser) {
+    data().GameMode = 1;
+    host.outcome = SaveOutcome::NoAcknowledgement;
+    click(938, 612);
+    EXPECT_EQ(image->saved.mouseData.GameMode, 0);
+    EXPECT_EQ(host.count("message"), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "keymap.bin"));
+    host.outcome = SaveOutcome::Sent;
+    click(938, 612);
+    EXPECT_EQ(host.count("writeAll"), 2);
+    EXPECT_EQ(image->saved.mouseData.GameMode, 1);
+}
+
+TEST_F(ControllerTest, CloseWritesTheSavedCopies) {
+    image->saved.mouseData.GameMode = 1;
+    data().GameMode = 0;
+    click(980, 10);
+    EXPECT_EQ(host.count("closeDialog"), 1);
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").at(7476), 1);
+}
+
+TEST_F(ControllerTest, FactoryResetOnlyAfterConfirmation) {
+    host.confirmAnswer = false;
+    state.LightingCollapsed = false;
+    image->modifiedKeyFlags[5] = 1;
+    click(820, 612);
+    EXPECT_EQ(host.count("factoryReset"), 0);
+    EXPECT_FALSE(state.LightingCollapsed);
+    EXPECT_FALSE(std::filesystem::exists(dir / "keymap.bin"));
+
+    host.confirmAnswer = true;
+    image->working.keyAssignments.records[42].mapType = TYPE_BASIC;
+    state.DiyColorMode = true;
+    click(820, 612);
+    EXPECT_EQ(host.count("factoryReset"), 1);
+    EXPECT_TRUE(state.LightingCollapsed);
+    EXPECT_FALSE(state.DiyColorMode);
+    EXPECT_EQ(image->modifiedKeyFlags[5], 0);
+    EXPECT_EQ(image->working.keyAssignments.records[42].mapType, 0);
+    EXPECT_EQ(image->working.keyAssignments.records[42].keyCode, 0x51);
+    EXPECT_EQ(image->saved.mouseData.KeyEnableMask[20], 0xFF);
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").at(7477), 0xFF);
+}
+
+TEST_F(ControllerTest, KeyClicksOpenTheAssignmentPanelOrTheColourChooser) {
+    click(304 + 60, 80 + 260);  // Windows key, assignment mode: nothing
+    EXPECT_EQ(host.count("keyAssignment"), 0);
+    click(304 + 30, 80 + 120);  // Esc
+    EXPECT_EQ(host.count("keyAssignment"), 1);
+    EXPECT_EQ(state.CurrentKeyCode, 0x1B);
+    EXPECT_EQ(host.count("apply"), 0);  // cancelled
+
+    host.panelOk = true;
+    host.enableAfterApply = false;
+    click(304 + 30, 80 + 120);
+    EXPECT_EQ(host.count("apply"), 1);
+    EXPECT_FALSE(isKeyEnabled(data(), deviceSlotOfPosition(0)));
+    EXPECT_EQ(image->modifiedKeyFlags[0], 1);
+
+    // Colour view: the Windows key takes a colour too.
+    state.DiyColorMode = true;
+    data().ledEffect.LEDEffectMode = 52;
+    host.colour = Rgb{1, 2, 3};
+    click(304 + 60, 80 + 260);
+    const std::size_t e = KeyPositionEntryMap[96];
+    EXPECT_EQ(keyColorTable(data(), 1)[e + 1], 1);
+    EXPECT_EQ(keyColorTable(data(), 1)[e + 3], 3);
+    EXPECT_EQ(keyColorTable(data(), 0)[e + 1], 0);  // DIY1 keeps its own colours
+}
+
+TEST_F(ControllerTest, ColourViewWithABuiltInEffectWritesNothing) {
+    state.DiyColorMode = true;
+    data().ledEffect.LEDEffectMode = 2;
+    host.colour = Rgb{9, 9, 9};
+    const MouseData before = data();
+    click(304 + 30, 80 + 120);
+    EXPECT_EQ(host.count("chooseColor"), 0);
+    EXPECT_EQ(std::memcmp(&before, &data(), sizeof(MouseData)), 0);
+}
+
+TEST_F(ControllerTest, MacroManagerOkRefillsSlotsAndWritesBothFiles) {
+    click(100, 155);  // macro button, cancelled
+    EXPECT_FALSE(std::filesystem::exists(dir / "MacroDefine.bin"));
+    host.panelOk = true;
+    setFixedText(image->macroStore.records[0].name, u"m");
+    image->macroStore.records[0].loopCount = 0x0123;
+    click(100, 155);
+    EXPECT_EQ(macroSlot(data(), 0)[0], 0x01);
+    EXPECT_EQ(macroSlot(data(), 0)[1], 0x23);
+    EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin").size(), 169860u);
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").at(1304 + 1), 0x23);
+}
+
+TEST_F(ControllerTest, ProfileManagerEndsWithARefresh) {
+    click(50, 620);
+    EXPECT_EQ(host.count("profileManager"), 1);
+    EXPECT_EQ(host.count("refresh1"), 1);
+}
+
+TEST_F(ControllerTest, HoverRepaintsOnKeyChangesAndOverRegionsAndDragsFromBackground) {
+    controller.onMouseMove(600, 400, false);  // background
+    EXPECT_EQ(host.paints, 0);
+    controller.onMouseMove(330, 195, false);  // onto Esc
+    EXPECT_EQ(host.paints, 1);
+    controller.onMouseMove(331, 195, false);  // still Esc
+    EXPECT_EQ(host.paints, 1);
+    controller.onMouseMove(938, 612, false);  // off the key, over Save
+    controller.onMouseMove(939, 612, false);  // over a region again
+    EXPECT_EQ(host.paints, 3);
+
+    controller.onLButtonDown();
+    controller.onMouseMove(938, 612, true);  // held over a region: no drag
+    EXPECT_EQ(host.count("drag"), 0);
+    controller.onMouseMove(600, 400, true);  // held over background: drag
+    EXPECT_EQ(host.count("drag"), 1);
+    controller.onMouseMove(601, 400, false);  // button up clears the hold
+    controller.onMouseMove(602, 400, false);
+    EXPECT_EQ(host.count("drag"), 1);
+}
+
+TEST_F(ControllerTest, SliderNotificationRedrawsOnlyWhenThePositionChanged) {
+    state.slider(SliderKind::Brightness).position = 0;
+    controller.onSliderMoved(kBrightnessSliderId);
+    EXPECT_EQ(host.count("drawSliderFace"), 0);
+    state.slider(SliderKind::Brightness).position = 5;
+    controller.onSliderMoved(kBrightnessSliderId);
+    controller.onSliderMoved(kBrightnessSliderId);
+    EXPECT_EQ(host.count("drawSliderFace"), 1);
+    EXPECT_EQ(state.LastSliderPos[static_cast<int>(SliderKind::Brightness)], 5);
+}
+
+TEST_F(ControllerTest, SectionHeadersToggleAndPaintAtOnce) {
+    click(100, 115);
+    EXPECT_FALSE(state.LightingCollapsed);
+    EXPECT_EQ(host.paints, 2);  // the toggle's own repaint and the release's
+    click(100, 395);            // game mode header with lighting expanded
+    EXPECT_FALSE(state.GameModeCollapsed);
+}
+
+}  // namespace
+}  // namespace orvane
