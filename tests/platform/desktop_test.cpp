@@ -12,13 +12,6 @@
 namespace orvane {
 namespace {
 
-int argc = 1;
-char arg0[] = "orvane_platform_tests";
-char* argv[] = {arg0, nullptr};
-QCoreApplication& app() {
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
 
 TEST(LanguageSetting, OnlyExactChsSelectsChinese) {
     QTemporaryDir dir;
@@ -41,7 +34,6 @@ TEST(LanguageSetting, OnlyExactChsSelectsChinese) {
 }
 
 TEST(SingleInstance, SecondClaimFailsAndAsksTheFirstToShow) {
-    app();
     const QString key = QStringLiteral("orvane-test-%1").arg(QCoreApplication::applicationPid());
     SingleInstance first(key);
     ASSERT_TRUE(first.claim());
@@ -54,7 +46,6 @@ TEST(SingleInstance, SecondClaimFailsAndAsksTheFirstToShow) {
 }
 
 TEST(SingleInstance, ClaimSucceedsAgainOnceTheFirstIsGone) {
-    app();
     const QString key = QStringLiteral("orvane-test2-%1").arg(QCoreApplication::applicationPid());
     {
         SingleInstance first(key);

@@ -1,0 +1,52 @@
+// A slider that draws nothing itself: the platform control keeps the range,
+// the position and the dragging, and the main window draws the channel and
+// thumb into its own composed picture when told the slider moved.
+#pragma once
+
+#include <QSlider>
+#include <functional>
+
+namespace orvane {
+
+class CBitSlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit CBitSlider(QWidget* parent = nullptr);
+
+    // The id sent with SliderMoved.
+    void SetReportId(int id) { reportId_ = id; }
+    int reportId() const { return reportId_; }
+    void SetThumbInset(int inset) { thumbInset_ = inset; }
+    // The thumb picture's size (15 × 14) and the channel size the slider takes (220 × 17).
+    void LoadThumbImage(int width, int height);
+    void LoadChannelImages(int width, int height);
+
+    int ThumbX() const { return thumbX_; }
+    int ThumbY() const { return thumbY_; }
+
+    // SliderMoved (1913): called with the report id whenever the thumb is placed.
+    void setSliderMovedHandler(std::function<void(int)> handler) { sliderMoved_ = std::move(handler); }
+
+    // Where a press at x (slider coordinates) puts the slider: halfway
+    // between two positions goes to the higher one.
+    int positionForClick(int x) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void placeThumb();
+
+    int reportId_ = 0;
+    int thumbInset_ = 0;
+    int thumbWidth_ = 15;
+    int thumbHeight_ = 14;
+    int thumbX_ = 0;
+    int thumbY_ = 0;
+    std::function<void(int)> sliderMoved_;
+};
+
+}  // namespace orvane
