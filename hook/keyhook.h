@@ -1,0 +1,36 @@
+// Key capture for the panels that record or assign keys. While installed,
+// every key typed in the application goes to one window as message 0x6F3
+// (wParam = Windows virtual-key code, lParam bit 31 set on release) instead
+// of to the focused control.
+#pragma once
+
+#include <cstdint>
+
+class QKeyEvent;
+class QWidget;
+
+#if defined(ORVANE_HOOK_LIBRARY)
+#define ORVANE_HOOK_EXPORT __attribute__((visibility("default")))
+#else
+#define ORVANE_HOOK_EXPORT
+#endif
+
+namespace orvane {
+
+inline constexpr int kMessageKeyCaptured = 0x6F3;
+inline constexpr std::intptr_t kKeyReleasedBit = std::intptr_t{1} << 31;
+
+// Mode 1: one message per press and per release, auto-repeat as repeated
+// presses. Mode 0: one message per key, on its press. Replaces an earlier
+// capture. Returns false when window is null.
+ORVANE_HOOK_EXPORT bool installhook(QWidget* window, int mode);
+// Stops capturing; harmless when nothing is captured.
+ORVANE_HOOK_EXPORT void removehook();
+
+// The Windows virtual-key code of a key event: from the X keysym when the
+// platform gives one, else from Qt's key code. 0 when the key has none.
+ORVANE_HOOK_EXPORT std::uint8_t virtualKeyOf(const QKeyEvent& event);
+ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromKeysym(std::uint32_t keysym);
+ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromQtKey(int key, bool keypad);
+
+}  // namespace orvane
