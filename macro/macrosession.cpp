@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "settings/macroslots.h"
+#include "settings/settingsfiles.h"
+
 namespace orvane {
 
 std::u16string_view macroName(const MacroRecord& record) { return fixedText(record.name); }
@@ -205,6 +208,15 @@ void MacroSession::rebuildEventList() {
 void MacroSession::beginInPlaceEdit() {
     removeHook();
     recording = false;
+}
+
+bool confirmMacroManager(SettingsImage& image, MacroSession& session,
+                         const std::filesystem::path& dataFolder) {
+    session.confirm(image.macroStore);
+    fillMacroSlots(image.working.mouseData, image.macroStore);
+    const bool keymap = writeKeymapFromWorking(image, dataFolder);
+    const bool macros = writeMacroFile(image.macroStore, dataFolder);
+    return keymap && macros;
 }
 
 }  // namespace orvane

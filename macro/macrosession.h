@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -119,5 +120,12 @@ private:
     std::u16string loopText_ = u"1";
     bool hookInstalled_ = false;
 };
+
+// What the main window does when the macro manager ends with OK: the working
+// store goes back over MacroStore, MacroSlots are refilled from it, then
+// keymap.bin (working copies) and MacroDefine.bin are written. Returns whether
+// both files were written.
+bool confirmMacroManager(SettingsImage& image, MacroSession& session,
+                         const std::filesystem::path& dataFolder);
 
 }  // namespace orvane

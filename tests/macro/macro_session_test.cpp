@@ -7,6 +7,8 @@
 
 #include "macro/macrosession.h"
 #include "macro_test_support.h"
+#include "settings/settingsfiles.h"
+#include "support/tempdir.h"
 
 namespace orvane {
 namespace {
@@ -141,6 +143,29 @@ TEST(MacroSession, CommitWritesOnlyTheSelectedSlot) {
     session.selectMacro(5);  // nothing there: no selection, commit writes nothing
     session.commit();
     EXPECT_EQ(std::memcmp(&store.records[2], &saved->records[2], sizeof(MacroRecord)), 0);
+}
+
+TEST(MacroSession, ConfirmingTheManagerFillsSlotsAndWritesBothFiles) {
+    test::TempDir dir;
+    auto image = std::make_unique<SettingsImage>();
+    auto store = test::storeWith({{u"A", {0x01, 0x41, 0x81, 0x41}}});
+    image->macroStore = *store;
+    MacroSession session(kLanguageEnglish);
+    session.open(image->macroStore);
+    session.toggleLoops();
+    session.setLoopText(u"258");
+    ASSERT_TRUE(confirmMacroManager(*image, session, dir.path()));
+    const auto slot = macroSlot(image->working.mouseData, 0);
+    EXPECT_EQ(slot[0], 0x01);  // 258 big-endian
+    EXPECT_EQ(slot[1], 0x02);
+    EXPECT_EQ(slot[3], 0x04);  // device code of A
+    const auto macros = test::readBytes(dir / "MacroDefine.bin");
+    ASSERT_EQ(macros.size(), kMacroStoreSize);
+    EXPECT_EQ(std::memcmp(macros.data(), &image->macroStore, kMacroStoreSize), 0);
+    const auto keymap = test::readBytes(dir / "keymap.bin");
+    ASSERT_EQ(keymap.size(), kKeymapFileSize);
+    EXPECT_EQ(keymap[offsetof(MouseData, MacroSlots)], 0x01);
+    EXPECT_FALSE(confirmMacroManager(*image, session, dir / "missing"));
 }
 
 }  // namespace
