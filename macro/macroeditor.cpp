@@ -57,8 +57,16 @@ MacroEditOutcome MacroEditor::capturedKey(std::uint8_t virtualKey, bool released
     const std::uint8_t deviceCode = keyUsage(virtualKey);
     const auto offset = macroOffsetOfItem(buffer.streams.hostView(),
                                           static_cast<std::size_t>(std::max(session_.pendingIndex, 0)));
+    if (!offset) {
+        // The list changed under the insertion (another macro was selected):
+        // there is no place left to insert at, so the insertion ends.
+        session_.pendingInsertion = false;
+        session_.removeHook();
+        session_.commit();
+        return {};
+    }
     // A key the keyboard has no code for would end the device stream early.
-    if (deviceCode == 0 || !offset) {
+    if (deviceCode == 0) {
         session_.commit();
         return {};
     }

@@ -5,7 +5,6 @@
 #include <memory>
 #include <system_error>
 
-#include "keymap/keytables.h"
 #include "settings/atomicfile.h"
 #include "settings/settingsfiles.h"
 

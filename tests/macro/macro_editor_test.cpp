@@ -169,6 +169,18 @@ TEST_F(Editing, InsertionIntoAFullMacroIsRefusedAndKeepsPressesPaired) {
     EXPECT_EQ(editor.mouse(MouseButton::Right, MouseAction::Up).result, MacroEditResult::StreamFull);
 }
 
+TEST_F(Editing, AnInsertionWhoseMacroChangedEnds) {
+    saved = test::storeWith({{u"Long", {0x01, 0x41, 0x81, 0x41, 0x01, 0x42}}, {u"Short", {}}});
+    session.open(*saved);
+    session.events().select(2);
+    editor.insertAfter();  // pending index 3
+    session.selectMacro(1);
+    EXPECT_EQ(recorder.processKey(0x43, false), KeyEventResult::Ignored);
+    EXPECT_FALSE(session.pendingInsertion);
+    EXPECT_FALSE(session.hookInstalled());
+    EXPECT_EQ(session.workingStore().records[1].hostEvents[1], 0);
+}
+
 TEST_F(Editing, LoopTextStoresTheValue) {
     load({});
     editor.loopTextChanged(u"250");
