@@ -167,4 +167,11 @@ std::u16string_view storedFunctionName(const KeyAssignment& record, std::int16_t
     return row == nullptr ? std::u16string_view{} : basicFunctionName(*row, languageCode);
 }
 
+const KeyAssignment* findHostActionRecord(const KeyAssignmentTable& table, std::uint8_t keyCode) {
+    for (const KeyAssignment& record : table.records) {
+        if (isHostActionType(record.mapType) && record.keyCode == keyCode) return &record;
+    }
+    return nullptr;
+}
+
 }  // namespace orvane

@@ -64,4 +64,8 @@ AssignmentResult confirmKeyAssignment(SettingsImage& image, PendingAssignment& p
 // empty when its entry is in no row.
 std::u16string_view storedFunctionName(const KeyAssignment& record, std::int16_t languageCode);
 
+// The record a host-action key report belongs to: the first record, in record
+// order, of a host-action type whose keyCode is the reported code.
+const KeyAssignment* findHostActionRecord(const KeyAssignmentTable& table, std::uint8_t keyCode);
+
 }  // namespace orvane

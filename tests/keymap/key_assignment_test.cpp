@@ -200,6 +200,19 @@ TEST_F(Assign, HostActionsAndDefault) {
     EXPECT_EQ(pending.KeyEnabled, 1);
 }
 
+TEST_F(Assign, HostActionReportsFindTheFirstHostRecord) {
+    auto& records = image->working.keyAssignments.records;
+    records[200].keyCode = 0x1B;
+    records[200].mapType = TYPE_STARTUP;
+    records[kEsc].mapType = TYPE_BASIC;  // same code, not a host action
+    EXPECT_EQ(findHostActionRecord(image->working.keyAssignments, 0x1B), &records[200]);
+    pending = PendingAssignment{};
+    pending.mapType = TYPE_PLAY_SOUND;
+    apply(kEsc);
+    EXPECT_EQ(findHostActionRecord(image->working.keyAssignments, 0x1B), &records[kEsc]);
+    EXPECT_EQ(findHostActionRecord(image->working.keyAssignments, 0x1C), nullptr);
+}
+
 TEST_F(Assign, NoneUsesTheLabelTableUsage) {
     setKeyEnabled(image->working.mouseData, deviceSlotOfPosition(kBackslash), false);
     keys(TYPE_COMBINE, {0xA2, 0x41});
