@@ -1,0 +1,48 @@
+#include "app/orvaneapp.h"
+
+#include <QApplication>
+#include <QSystemTrayIcon>
+#include <cstdlib>
+
+#include "app/orvanedlg.h"
+#include "platform/desktopshell.h"
+#include "platform/hidbackendfactory.h"
+#include "platform/languagesetting.h"
+#include "platform/singleinstance.h"
+#include "platform/sleeper.h"
+
+namespace orvane {
+
+COrvaneApp::COrvaneApp(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+int COrvaneApp::InitInstance() {
+    QApplication app(argc_, argv_);
+    QApplication::setApplicationName(QStringLiteral("orvane"));
+    // The window lives on in the tray when hidden; only Exit or Close end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance(defaultInstanceKey());
+    if (!instance.claim()) return 0;  // the first instance shows its window
+
+    const std::filesystem::path dataFolder = QCoreApplication::applicationDirPath().toStdString();
+    std::unique_ptr<HidLink> link = makeHidLink(dataFolder);
+    DesktopShell shell;
+    COrvaneDlg::Environment env{settingsImage(),
+                                link->backend(),
+                                link->hotplug(),
+                                realSleeper(),
+                                shell,
+                                dataFolder,
+                                readLanguageCode(),
+                                QSystemTrayIcon::isSystemTrayAvailable()};
+    auto dialog = std::make_unique<COrvaneDlg>(env);
+    QObject::connect(&instance, &SingleInstance::showRequested, dialog.get(),
+                     &COrvaneDlg::showFromOtherInstance);
+    QObject::connect(dialog.get(), &COrvaneDlg::dialogEnded, &app, &QApplication::quit);
+    dialog->OnInitDialog();
+    const int code = app.exec();
+    dialog.reset();  // icon, notifications, reader, handles: in that order
+    return code;
+}
+
+}  // namespace orvane

@@ -1,0 +1,458 @@
+#include "app/orvanedlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSocketNotifier>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/firmwarecheck.h"
+#include "app/hostaction.h"
+#include "app/messages.h"
+#include "controls/bitslider.h"
+#include "device/refreshsteps.h"
+#include "keymap/keylabels.h"
+#include "keymap/modifiedkeys.h"
+#include "mainwindow/paintall.h"
+#include "platform/hotplugmonitor.h"
+#include "settings/settingsfiles.h"
+#include "skin/resources.h"
+
+Q_LOGGING_CATEGORY(lcMainWindow, "orvane.mainwindow", QtWarningMsg)
+
+namespace orvane {
+namespace {
+
+QString qs(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The slower safety net beside the udev monitor: a machine without udevd, or
+// a missed notification, still finds the keyboard within a few seconds.
+constexpr int kRescanIntervalMs = 3000;
+// Arrival waits for the keyboard to settle before it is opened.
+constexpr int kArrivalSettleMs = 2000;
+
+}  // namespace
+
+COrvaneDlg::COrvaneDlg(Environment env, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      env_(std::move(env)),
+      image_(env_.image),
+      skin_(env_.dataFolder, env_.languageCode),
+      link_(env_.backend, env_.sleeper, *this),
+      controller_(image_, state_, env_.dataFolder, *this) {
+    setWindowTitle(qs(kWindowTitle));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowIcon(QIcon(QPixmap::fromImage(resourceImage(155))));
+}
+
+COrvaneDlg::~COrvaneDlg() {
+    // Icon first, then notifications, then the link: the reader is stopped and
+    // joined before its interface is closed.
+    if (tray_ != nullptr) tray_->hide();
+    delete hotplugNotifier_;
+    hotplugNotifier_ = nullptr;
+    if (rescanTimer_ != nullptr) rescanTimer_->stop();
+    link_.shutdown();
+}
+
+void COrvaneDlg::OnInitDialog() {
+    image_.languageCode = env_.languageCode;
+    state_ = MainWindowState{};
+    state_.DiyColorMode = false;
+    readVersionFile(image_, env_.dataFolder);
+    const QSize size = skin_.imageSize(QStringLiteral("main.png"));
+    resize(size.isValid() ? size : QSize(1000, 645));
+    image_.modifiedKeyFlags.fill(0);
+    setUpHotplug();
+    setUpSliders();
+    loadMacroFile(image_, env_.dataFolder);
+    keyLabels();  // built once, before any panel can open
+    image_.working.keyAssignments = KeyAssignmentTable{};
+    loadKeymapFile(image_, env_.dataFolder);
+    stampKeyCodes(image_.working.keyAssignments);
+    copyWorkingToSaved(image_);
+    const KeyboardLink::StartResult started = link_.start(image_.working.mouseData);
+    setUpTray();
+    paintAll();
+    if (started.commandOpened && started.eventOpened) {
+        show();
+    } else if (!env_.trayAvailable) {
+        // With no tray a hidden window would strand the user: show it and say why.
+        show();
+        showBalloon();
+    }
+}
+
+void COrvaneDlg::setUpSliders() {
+    for (std::size_t k = 0; k < sliders_.size(); ++k) {
+        const SliderFace& face = state_.sliders[k];
+        auto* slider = new CBitSlider(this);
+        slider->move(face.x, face.y);
+        slider->resize(30, 10);
+        slider->LoadThumbImage(15, 14);
+        slider->LoadChannelImages(face.width, face.height);
+        slider->SetThumbInset(0);
+        slider->setRange(face.minimum, face.maximum);
+        slider->setValue(face.position);
+        slider->SetReportId(face.id);
+        slider->hide();
+        slider->setSliderMovedHandler([this, k](int id) {
+            state_.sliders[k].position = sliders_[k]->value();
+            state_.sliders[k].thumbX = sliders_[k]->ThumbX();
+            state_.sliders[k].thumbY = sliders_[k]->ThumbY();
+            handleMessage(kMessageSliderMoved, static_cast<std::uintptr_t>(id), 0);
+        });
+        sliders_[k] = slider;
+    }
+}
+
+void COrvaneDlg::setUpTray() {
+    if (!env_.trayAvailable) return;
+    tray_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_->setToolTip(qs(kWindowTitle));
+    trayMenu_ = new QMenu(this);
+    QAction* exit = trayMenu_->addAction(QString());
+    connect(exit, &QAction::triggered, this, [this] { closeMainDialog(); });
+    // The item's text follows the language each time the menu opens.
+    connect(trayMenu_, &QMenu::aboutToShow, this, [this, exit] {
+        exit->setText(image_.languageCode == kLanguageChinese ? QStringLiteral("退出")
+                                                              : QStringLiteral("Exit"));
+    });
+    tray_->setContextMenu(trayMenu_);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::DoubleClick || r == QSystemTrayIcon::Trigger) {
+            handleMessage(kMessageTrayCallback, 0, kTrayLeftDoubleClick);
+        }
+    });
+    tray_->show();
+}
+
+void COrvaneDlg::setUpHotplug() {
+    if (env_.hotplug != nullptr && env_.hotplug->fd() >= 0) {
+        hotplugNotifier_ = new QSocketNotifier(env_.hotplug->fd(), QSocketNotifier::Read, this);
+        connect(hotplugNotifier_, &QSocketNotifier::activated, this, &COrvaneDlg::onHotplugReadable);
+    } else {
+        qCWarning(lcMainWindow) << "Cannot register for device notifications; relying on rescans";
+    }
+    rescanTimer_ = new QTimer(this);
+    rescanTimer_->setInterval(kRescanIntervalMs);
+    connect(rescanTimer_, &QTimer::timeout, this, &COrvaneDlg::onRescan);
+    rescanTimer_->start();
+}
+
+void COrvaneDlg::onHotplugReadable() {
+    for (const HotplugEvent event : env_.hotplug->takeEvents()) {
+        if (event == HotplugEvent::Arrival) {
+            onDeviceArrival();
+        } else {
+            onDeviceRemoval();
+        }
+    }
+}
+
+void COrvaneDlg::onRescan() {
+    if (arrivalPending_ || (link_.commandOpen() && link_.eventOpen())) return;
+    if (link_.rescanFindsKeyboard()) onDeviceArrival();
+}
+
+void COrvaneDlg::onDeviceArrival() {
+    qCDebug(lcMainWindow) << "Device arrival";
+    if (arrivalPending_) return;
+    arrivalPending_ = true;
+    // The settle wait runs as a timer so the window keeps painting meanwhile.
+    QTimer::singleShot(kArrivalSettleMs, this, [this] {
+        arrivalPending_ = false;
+        const ArrivalResult result = link_.onArrival(image_);
+        if (result.sliders) applySliderPositions();
+        paintAll();
+    });
+}
+
+void COrvaneDlg::onDeviceRemoval() {
+    qCDebug(lcMainWindow) << "Device DBT_DEVICEREMOVECOMPLETE";
+    link_.onRemoval();
+}
+
+long COrvaneDlg::handleMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (message) {
+        case kMessageTrayCallback: onTrayCallback(static_cast<int>(lParam)); break;
+        case kMessageBalloon:
+            if (wParam == kBalloonNoKeyboard) showBalloon();
+            break;
+        case kMessageKeyEvent: onHostKeyEvent(static_cast<std::uint8_t>(wParam)); break;
+        case kMessageSliderMoved: controller_.onSliderMoved(static_cast<int>(wParam)); break;
+        case kMessageRefresh: onRefresh(static_cast<int>(lParam)); break;
+        default: break;
+    }
+    return 0;
+}
+
+void COrvaneDlg::onTrayCallback(int mouseMessage) {
+    if (mouseMessage != kTrayLeftDoubleClick) return;
+    if (link_.commandOpen()) {
+        showNormal();
+        raise();
+        activateWindow();
+    } else {
+        handleMessage(kMessageBalloon, kBalloonNoKeyboard, 0);
+    }
+}
+
+void COrvaneDlg::showBalloon() {
+    if (tray_ != nullptr && QSystemTrayIcon::supportsMessages()) {
+        tray_->showMessage(qs(kBalloonTitle), qs(kNoKeyboardBalloon), QSystemTrayIcon::Information);
+    } else if (modal_.enabled) {
+        ++modal_.messages;
+    } else {
+        auto* box = new QMessageBox(QMessageBox::Information, qs(kBalloonTitle), qs(kNoKeyboardBalloon),
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}
+
+void COrvaneDlg::showFromOtherInstance() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void COrvaneDlg::onRefresh(int lParam) {
+    const RefreshOutcome outcome = runRefreshSteps(link_, image_, env_.dataFolder, lParam);
+    (void)outcome;
+    controller_.syncSlidersFromSettings();
+    paintAll();
+    if (lParam == kRefreshAfterKeyboardRead) checkFirmware();
+}
+
+void COrvaneDlg::checkFirmware() {
+    if (!packageIsNewer(image_.fileFirmwareVersion, image_.deviceFirmwareVersion)) return;
+    const UpdateQuestion q = updateQuestion(image_.languageCode);
+    if (confirm(q.text, q.caption)) startUpdater();
+}
+
+void COrvaneDlg::onHostKeyEvent(std::uint8_t code) {
+    runHostAction(image_.working.keyAssignments, code, env_.shell);
+}
+
+// ---- painting --------------------------------------------------------------
+
+void COrvaneDlg::paintAll() {
+    PaintAll(canvas_, image_, state_, skin_, kHelpWebAddress);
+    if (canvas_.size() != size() && !canvas_.isNull()) resize(canvas_.size());
+    applySliderVisibility();
+    update();
+}
+
+void COrvaneDlg::drawSliderFace(SliderKind kind) {
+    const SliderFace& face = state_.slider(kind);
+    DrawSliderFace(canvas_, image_, state_, kind, skin_);
+    update(face.x, face.y, face.width, face.height + 2);
+}
+
+void COrvaneDlg::applySliderVisibility() {
+    for (std::size_t k = 0; k < sliders_.size(); ++k) {
+        CBitSlider* slider = sliders_[k];
+        if (slider == nullptr) continue;
+        const SliderFace& face = state_.sliders[k];
+        if (slider->pos() != QPoint(face.x, face.y)) slider->move(face.x, face.y);
+        if (slider->size() != QSize(face.width, face.height)) slider->resize(face.width, face.height);
+        slider->setVisible(face.visible && isVisible());
+    }
+}
+
+void COrvaneDlg::applySliderPositions() {
+    for (std::size_t k = 0; k < sliders_.size(); ++k) {
+        if (sliders_[k] != nullptr) sliders_[k]->setValue(state_.sliders[k].position);
+    }
+}
+
+CBitSlider* COrvaneDlg::sliderWidget(SliderKind kind) const {
+    return sliders_[static_cast<std::size_t>(kind)];
+}
+
+void COrvaneDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_);
+}
+
+// ---- input -----------------------------------------------------------------
+
+void COrvaneDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    controller_.onLButtonDown();
+}
+
+void COrvaneDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    manualDrag_ = false;
+    const QPoint p = event->position().toPoint();
+    controller_.onLButtonUp(p.x(), p.y());
+}
+
+void COrvaneDlg::mouseMoveEvent(QMouseEvent* event) {
+    const bool held = (event->buttons() & Qt::LeftButton) != 0;
+    if (manualDrag_ && held) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    controller_.onMouseMove(p.x(), p.y(), held);
+}
+
+void COrvaneDlg::startWindowDrag() {
+    QWindow* window = windowHandle();
+    if (window != nullptr && window->startSystemMove()) {
+        state_.ButtonHeld = false;
+        return;
+    }
+    // No window manager to move us: follow the pointer by hand.
+    manualDrag_ = true;
+    dragOffset_ = mapFromGlobal(QCursor::pos());
+}
+
+void COrvaneDlg::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    controller_.onFocusLost();
+}
+
+void COrvaneDlg::keyPressEvent(QKeyEvent* event) {
+    // F1, Enter and Escape never close the window or press a button.
+    switch (event->key()) {
+        case Qt::Key_F1:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            qCDebug(lcMainWindow, "pMsg->wParam=0x%x", event->key());
+            event->accept();
+            return;
+        default: QWidget::keyPressEvent(event);
+    }
+}
+
+void COrvaneDlg::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    // A close request from the desktop (not our close button) hides to the
+    // tray, as minimising does; without a tray it ends like the close button.
+    event->ignore();
+    if (tray_ != nullptr) {
+        hideWindow();
+    } else {
+        controller_.closeWindow();
+    }
+}
+
+// ---- MainWindowHost ----------------------------------------------------------
+
+void COrvaneDlg::hideWindow() {
+    if (tray_ != nullptr) {
+        hide();
+    } else {
+        showMinimized();
+    }
+}
+
+void COrvaneDlg::closeMainDialog() {
+    if (ended_) return;
+    ended_ = true;
+    hide();
+    emit dialogEnded();
+}
+
+void COrvaneDlg::setWaitCursor(bool waiting) {
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+std::optional<Rgb> COrvaneDlg::chooseColor() {
+    if (modal_.enabled) return modal_.colour;
+    const QColor c = QColorDialog::getColor(Qt::black, this);
+    if (!c.isValid()) return std::nullopt;
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+}
+
+bool COrvaneDlg::confirm(std::u16string_view text, std::u16string_view caption) {
+    if (modal_.enabled) {
+        ++modal_.confirmations;
+        return modal_.confirm;
+    }
+    return QMessageBox::question(this, qs(caption), qs(text), QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+void COrvaneDlg::showMessage(std::u16string_view text, std::u16string_view caption) {
+    if (modal_.enabled) {
+        ++modal_.messages;
+        return;
+    }
+    QMessageBox::warning(this, qs(caption), qs(text));
+}
+
+SaveOutcome COrvaneDlg::writeAll() {
+    switch (link_.writeAll(image_)) {
+        case WriteResult::NothingChanged: return SaveOutcome::NothingChanged;
+        case WriteResult::Sent: return SaveOutcome::Sent;
+        case WriteResult::NoAcknowledgement: return SaveOutcome::NoAcknowledgement;
+        case WriteResult::NotConnected: break;
+    }
+    return SaveOutcome::NotConnected;
+}
+
+void COrvaneDlg::factoryResetKeyboard() {
+    link_.factoryResetAndRead(image_.working.mouseData);
+}
+
+// The three panels arrive with their own windows; until then their regions
+// and key clicks open nothing.
+bool COrvaneDlg::runMacroManager() { return false; }
+void COrvaneDlg::runProfileManager() {}
+bool COrvaneDlg::runKeyAssignment(std::uint8_t) { return false; }
+void COrvaneDlg::applyKeyAssignment(std::uint8_t, bool&) {}
+
+void COrvaneDlg::openWebAddress() {
+    env_.shell.openWithDesktop(kHelpWebAddress.toStdString());
+}
+
+void COrvaneDlg::startUpdater() {
+    orvane::startUpdater(env_.dataFolder, env_.shell);
+}
+
+void COrvaneDlg::sendRefresh(int lParam) {
+    handleMessage(kMessageRefresh, 0, lParam);
+}
+
+// ---- LinkListener ------------------------------------------------------------
+
+void COrvaneDlg::postKeyEvent(std::uint8_t code) {
+    QMetaObject::invokeMethod(this, [this, code] { handleMessage(kMessageKeyEvent, code, 0); },
+                              Qt::QueuedConnection);
+}
+
+void COrvaneDlg::postReadAllFinished() {
+    QMetaObject::invokeMethod(this, [this] { link_.finishReadAll(image_); }, Qt::QueuedConnection);
+}
+
+void COrvaneDlg::postDeviceLost() {
+    QMetaObject::invokeMethod(this, [this] { onDeviceRemoval(); }, Qt::QueuedConnection);
+}
+
+}  // namespace orvane

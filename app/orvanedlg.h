@@ -1,0 +1,156 @@
+// The main window: a frameless, skinned window that shows the composed
+// picture, routes pointer input to the dispatch logic, owns the keyboard link
+// and the tray icon, and answers the private messages.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+#include "device/keyboardlink.h"
+#include "device/linklistener.h"
+#include "mainwindow/maincontroller.h"
+#include "mainwindow/mainwindowhost.h"
+#include "mainwindow/mainwindowstate.h"
+#include "mainwindow/skinimages.h"
+#include "settings/settingsimage.h"
+
+class QMenu;
+class QSocketNotifier;
+class QSystemTrayIcon;
+class QTimer;
+
+namespace orvane {
+
+class CBitSlider;
+class HidBackend;
+class HostShell;
+class HotplugMonitor;
+class Sleeper;
+
+class COrvaneDlg : public QWidget, public MainWindowHost, public LinkListener {
+    Q_OBJECT
+public:
+    struct Environment {
+        SettingsImage& image;
+        HidBackend& backend;
+        HotplugMonitor* hotplug;  // may be null: then only the slow rescan finds the keyboard
+        Sleeper& sleeper;
+        HostShell& shell;
+        std::filesystem::path dataFolder;
+        std::int16_t languageCode;
+        bool trayAvailable;
+    };
+
+    explicit COrvaneDlg(Environment env, QWidget* parent = nullptr);
+    ~COrvaneDlg() override;
+
+    // Start-up: files, link, threads, tray icon. Shows the window when the keyboard is there.
+    void OnInitDialog();
+
+    // The message table of the window's private messages.
+    long handleMessage(int message, std::uintptr_t wParam, std::intptr_t lParam);
+
+    // A second start asked this instance to show itself.
+    void showFromOtherInstance();
+
+    const QImage& canvas() const { return canvas_; }
+    MainWindowState& state() { return state_; }
+    MainWindowController& controller() { return controller_; }
+    KeyboardLink& link() { return link_; }
+
+    // MainWindowHost
+    void paintAll() override;
+    void drawSliderFace(SliderKind kind) override;
+    void applySliderPositions() override;
+    void hideWindow() override;
+    void closeMainDialog() override;
+    void setWaitCursor(bool waiting) override;
+    void startWindowDrag() override;
+    std::optional<Rgb> chooseColor() override;
+    bool confirm(std::u16string_view text, std::u16string_view caption) override;
+    void showMessage(std::u16string_view text, std::u16string_view caption) override;
+    SaveOutcome writeAll() override;
+    void factoryResetKeyboard() override;
+    bool runMacroManager() override;
+    void runProfileManager() override;
+    bool runKeyAssignment(std::uint8_t position) override;
+    void applyKeyAssignment(std::uint8_t position, bool& keyEnabled) override;
+    void openWebAddress() override;
+    void startUpdater() override;
+    void sendRefresh(int lParam) override;
+
+    // LinkListener (postKeyEvent, postReadAllFinished, postDeviceLost come from other threads)
+    void postKeyEvent(std::uint8_t code) override;
+    void postReadAllFinished() override;
+    void postDeviceLost() override;
+
+    // Device change handling: the hot-plug monitor and the rescan call these.
+    void onDeviceArrival();
+    void onDeviceRemoval();
+
+    // Test hooks for modal answers (the colour chooser and message boxes are
+    // replaced so widget tests run without a person).
+    struct ModalAnswers {
+        bool enabled = false;
+        std::optional<Rgb> colour;
+        bool confirm = true;
+        int messages = 0;
+        int confirmations = 0;
+    };
+    ModalAnswers& modalAnswers() { return modal_; }
+
+signals:
+    void dialogEnded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setUpSliders();
+    void setUpTray();
+    void setUpHotplug();
+    void onHotplugReadable();
+    void onRescan();
+    void onTrayCallback(int mouseMessage);
+    void showBalloon();
+    void onRefresh(int lParam);
+    void onHostKeyEvent(std::uint8_t code);
+    void checkFirmware();
+    void applySliderVisibility();
+    CBitSlider* sliderWidget(SliderKind kind) const;
+
+    Environment env_;
+    SettingsImage& image_;
+    MainWindowState state_;
+    SkinImages skin_;
+    KeyboardLink link_;
+    MainWindowController controller_;
+    QImage canvas_;
+
+    std::array<CBitSlider*, 3> sliders_{};
+    QSystemTrayIcon* tray_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QSocketNotifier* hotplugNotifier_ = nullptr;
+    QTimer* rescanTimer_ = nullptr;
+    bool arrivalPending_ = false;
+    bool ended_ = false;
+
+    // Dragging by hand where the platform offers no system move.
+    bool manualDrag_ = false;
+    QPoint dragOffset_;
+
+    ModalAnswers modal_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,29 @@
+#include "macro/macroeditbuffer.h"
+
+namespace orvane {
+
+void MacroEditBuffer::load(const MacroRecord& record) {
+    streams.device = record.deviceEvents;
+    streams.host = record.hostEvents;
+    repairMacroStreams(streams);
+    eventCounter = 0;
+    syncWritePosition();
+}
+
+void MacroEditBuffer::clear() {
+    streams = MacroStreams{};
+    eventCounter = 0;
+    writePosition = 0;
+    lastKeyItem.clear();
+}
+
+void MacroEditBuffer::syncWritePosition() {
+    writePosition = static_cast<std::uint8_t>(streams.end());
+}
+
+void MacroEditBuffer::storeInto(MacroRecord& record) const {
+    record.deviceEvents = streams.device;
+    record.hostEvents = streams.host;
+}
+
+}  // namespace orvane

@@ -1,0 +1,31 @@
+// The streams of the selected macro while the macro manager edits it, with
+// the recording bookkeeping that goes with them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "macro/macrostreams.h"
+#include "settings/settingsimage.h"
+
+namespace orvane {
+
+class MacroEditBuffer {
+public:
+    MacroStreams streams;
+    std::uint8_t eventCounter = 0;    // events appended since the last load
+    std::uint8_t writePosition = 0;   // where recording appends: the stream end
+    std::u16string lastKeyItem;       // text of the last key item recording added
+
+    // Takes the streams of a record. A pair from a file written elsewhere is
+    // repaired first (see repairMacroStreams), so every later edit is safe.
+    void load(const MacroRecord& record);
+    // Empty streams, as at the start of a recording or for a new macro.
+    void clear();
+    // Re-reads the write position from the streams; every edit calls it, so
+    // recording after an insertion appends behind the real end.
+    void syncWritePosition();
+    void storeInto(MacroRecord& record) const;
+};
+
+}  // namespace orvane

@@ -1,0 +1,174 @@
+#include "macro/macroeditor.h"
+
+#include <algorithm>
+
+#include "keymap/keylabels.h"
+#include "macro/macroevents.h"
+
+namespace orvane {
+namespace {
+
+inline constexpr unsigned kInsertedDelayMs = 50;
+inline constexpr unsigned kMinEditedDelayMs = 2;
+
+// The event of the selected item, if an item is selected.
+std::optional<MacroItemRef> selectedItem(const MacroSession& session) {
+    const int sel = session.events().selection();
+    if (sel < 0) return std::nullopt;
+    return macroItemAt(session.buffer().streams.hostView(), static_cast<std::size_t>(sel));
+}
+
+}  // namespace
+
+MacroEditOutcome MacroEditor::finish(bool rebuild) {
+    session_.pendingInsertion = false;
+    session_.buffer().syncWritePosition();
+    session_.commit();
+    if (rebuild) session_.rebuildEventList();
+    return {MacroEditResult::Done, std::nullopt};
+}
+
+MacroEditOutcome MacroEditor::full() const {
+    return {MacroEditResult::StreamFull,
+            macroMessage(MacroMessage::MacroFull, session_.languageCode())};
+}
+
+MacroEditOutcome MacroEditor::insertBefore() {
+    const auto item = selectedItem(session_);
+    if (!item) return {};
+    // The new key goes before the whole event, its delay item included.
+    session_.pendingIndex = static_cast<int>(item->firstItem);
+    session_.pendingInsertion = true;
+    session_.installHookForInsertion();
+    return {MacroEditResult::Done, std::nullopt};
+}
+
+MacroEditOutcome MacroEditor::insertAfter() {
+    const auto item = selectedItem(session_);
+    if (!item) return {};
+    session_.pendingIndex = static_cast<int>(item->endItem());
+    session_.pendingInsertion = true;
+    session_.installHookForInsertion();
+    return {MacroEditResult::Done, std::nullopt};
+}
+
+MacroEditOutcome MacroEditor::capturedKey(std::uint8_t virtualKey, bool released) {
+    MacroEditBuffer& buffer = session_.buffer();
+    const std::uint8_t deviceCode = keyUsage(virtualKey);
+    const auto offset = macroOffsetOfItem(buffer.streams.hostView(),
+                                          static_cast<std::size_t>(std::max(session_.pendingIndex, 0)));
+    if (!offset) {
+        // The list changed under the insertion (another macro was selected):
+        // there is no place left to insert at, so the insertion ends.
+        session_.pendingInsertion = false;
+        session_.removeHook();
+        session_.commit();
+        return {};
+    }
+    // A key the keyboard has no code for would end the device stream early.
+    if (deviceCode == 0) {
+        session_.commit();
+        return {};
+    }
+    if (!released) {
+        // A press is taken only when its release will fit as well, so the
+        // macro never holds a key down for good.
+        if (buffer.streams.room() < 2 * kShortEventSize) {
+            session_.commit();
+            return full();
+        }
+        insertShortMacroEvent(buffer.streams, *offset, false, deviceCode, virtualKey);
+        session_.events().insert(static_cast<std::size_t>(session_.pendingIndex),
+                                 keyItemText(virtualKey, false));
+        ++session_.pendingIndex;
+    } else {
+        session_.pendingInsertion = false;
+        session_.removeHook();
+        if (!insertShortMacroEvent(buffer.streams, *offset, true, deviceCode, virtualKey)) {
+            session_.commit();
+            return full();
+        }
+        session_.events().insert(static_cast<std::size_t>(session_.pendingIndex),
+                                 keyItemText(virtualKey, true));
+    }
+    buffer.syncWritePosition();
+    session_.commit();
+    return {MacroEditResult::Done, std::nullopt};
+}
+
+MacroEditOutcome MacroEditor::mouse(MouseButton button, MouseAction action) {
+    if (session_.selectedRecord() == nullptr) return {};
+    const auto item = selectedItem(session_);
+    if (!item) return {};
+    MacroStreams& streams = session_.buffer().streams;
+    const std::size_t endIndex = item->endItem();
+    const std::size_t offset = item->event.end();
+    const auto code = static_cast<std::uint8_t>(button);
+    const std::size_t needed = action == MouseAction::Click ? 2 * kShortEventSize : kShortEventSize;
+    if (streams.room() < needed) return full();
+
+    if (action == MouseAction::Click) {
+        insertShortMacroEvent(streams, offset, false, code, code);
+        insertShortMacroEvent(streams, offset + kShortEventSize, true, code, code);
+        session_.events().insert(endIndex, keyItemText(code, false));
+        session_.events().insert(endIndex + 1, keyItemText(code, true));
+    } else {
+        const bool released = action == MouseAction::Up;
+        insertShortMacroEvent(streams, offset, released, code, code);
+        session_.events().insert(endIndex, keyItemText(code, released));
+    }
+    return finish(false);
+}
+
+MacroEditOutcome MacroEditor::insertDelay() {
+    const int sel = session_.events().selection();
+    if (sel < 0 || static_cast<std::size_t>(sel) + 1 >= session_.events().size()) return {};
+    const auto item = selectedItem(session_);
+    if (!item) return {};
+    if (item->isDelayItem) {
+        return {MacroEditResult::ShowMessage,
+                macroMessage(MacroMessage::EditCurrentDelay, session_.languageCode())};
+    }
+    MacroStreams& streams = session_.buffer().streams;
+    const auto next = macroOffsetOfItem(streams.hostView(), static_cast<std::size_t>(sel) + 1);
+    if (!next) return {};
+    // Through the pause rule, so a long event also drops its delay bytes.
+    setMacroEventPause(streams, *next, kInsertedDelayMs);
+    normaliseMacroStreams(streams);
+    return finish(true);
+}
+
+MacroEditOutcome MacroEditor::deleteItem() {
+    if (session_.selectedRecord() == nullptr) return {};
+    const auto item = selectedItem(session_);
+    if (!item) return {};
+    MacroStreams& streams = session_.buffer().streams;
+    if (item->isDelayItem) {
+        setMacroEventPause(streams, item->event.offset, 1);
+    } else {
+        removeMacroEvent(streams, item->event.offset);
+    }
+    normaliseMacroStreams(streams);
+    return finish(true);
+}
+
+MacroEditOutcome MacroEditor::delayEdited(std::size_t index, unsigned valueMs) {
+    const auto item = macroItemAt(session_.buffer().streams.hostView(), index);
+    if (!item || !item->isDelayItem) return {};
+    const unsigned ms = std::clamp(valueMs, kMinEditedDelayMs, kMaxPauseMs);
+    MacroStreams& streams = session_.buffer().streams;
+    if (!setMacroEventPause(streams, item->event.offset, ms)) {
+        return full();  // the list keeps the old value; the panel redraws it
+    }
+    normaliseMacroStreams(streams);
+    // The list box already shows the new text; the items are refreshed from
+    // the streams so the model matches what was stored, selection kept.
+    const int sel = session_.events().selection();
+    session_.events().assign(macroDisplayItems(streams.hostView()));
+    session_.events().select(sel);
+    return finish(false);
+}
+
+void MacroEditor::loopTextChanged(std::u16string text) { session_.setLoopText(std::move(text)); }
+
+}  // namespace orvane

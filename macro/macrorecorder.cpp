@@ -1,0 +1,98 @@
+#include "macro/macrorecorder.h"
+
+#include "keymap/keylabels.h"
+#include "macro/macroevents.h"
+
+namespace orvane {
+
+MacroRecorder::MacroRecorder(MacroSession& session, MacroEditor& editor, PerformanceClock& clock)
+    : session_(session), editor_(editor), clock_(clock) {}
+
+std::optional<PanelMessage> MacroRecorder::toggleRecording() {
+    MacroRecord* record = session_.selectedRecord();
+    if (record == nullptr) {
+        return macroMessage(MacroMessage::RecordWithoutMacro, session_.languageCode());
+    }
+    session_.recording = !session_.recording;
+    if (session_.recording) {
+        session_.installHook();
+        // A recording replaces the macro's events; name, loops and options
+        // stay until the first commit.
+        session_.buffer().clear();
+        session_.events().clear();
+        record->deviceEvents.fill(0);
+        record->hostEvents.fill(0);
+    } else {
+        session_.removeHook();
+    }
+    return std::nullopt;
+}
+
+KeyEventResult MacroRecorder::processKey(std::uint8_t virtualKey, bool released) {
+    if (session_.pendingInsertion) {
+        const MacroEditOutcome outcome = editor_.capturedKey(virtualKey, released);
+        switch (outcome.result) {
+            case MacroEditResult::Done: return KeyEventResult::Inserted;
+            case MacroEditResult::StreamFull: return KeyEventResult::StreamFull;
+            default: return KeyEventResult::Ignored;
+        }
+    }
+    KeyEventResult result = KeyEventResult::Ignored;
+    if (session_.hookInstalled()) result = record(virtualKey, released);
+    session_.commit();
+    return result;
+}
+
+KeyEventResult MacroRecorder::record(std::uint8_t virtualKey, bool released) {
+    // A key the keyboard has no code for would end the device stream there.
+    if (keyUsage(virtualKey) == 0) return KeyEventResult::Ignored;
+    MacroEditBuffer& buffer = session_.buffer();
+    const std::u16string text = keyItemText(virtualKey, released);
+    std::int64_t ticks = 0;
+    if (released) {
+        const std::int64_t current = clock_.counter();
+        ticks = current - lastCounter_;
+        lastCounter_ = current;
+    } else if (session_.events().empty()) {
+        // The first event of a recording starts the clock; it has no pause.
+        lastCounter_ = clock_.counter();
+    } else if (text != buffer.lastKeyItem) {
+        const std::int64_t current = clock_.counter();
+        ticks = current - lastCounter_;
+        lastCounter_ = current;
+    }
+    if (text == buffer.lastKeyItem) return KeyEventResult::Dropped;
+    const unsigned ms = ticksToPauseMs(ticks, clock_.frequency());
+    if (!InsertMacroToList(virtualKey, ms, released)) return KeyEventResult::StreamFull;
+    return KeyEventResult::Recorded;
+}
+
+std::optional<std::uint8_t> MacroRecorder::InsertMacroToList(std::uint8_t virtualKey,
+                                                             unsigned pauseMs, bool released) {
+    MacroEditBuffer& buffer = session_.buffer();
+    MacroEventList& events = session_.events();
+    const bool withPause = session_.recordDelay() && !events.empty();
+    unsigned pause = withPause ? pauseMs : 1;
+    const std::size_t room = buffer.streams.room();
+    if (released) {
+        // A release that does not fit with its pause still goes in without
+        // one, so a recorded press is never left without its release.
+        if (macroEventSizeForPause(pause) > room) pause = 1;
+        if (kShortEventSize > room) return std::nullopt;
+    } else if (macroEventSizeForPause(pause) + kShortEventSize > room) {
+        // A press is taken only with room for its release behind it.
+        return std::nullopt;
+    }
+    const auto end = appendMacroEvent(buffer.streams, released, pause, keyUsage(virtualKey),
+                                      virtualKey);
+    if (!end) return std::nullopt;
+    buffer.syncWritePosition();
+    if (pause > 1) events.append(delayItemText(pause));
+    std::u16string text = keyItemText(virtualKey, released);
+    buffer.lastKeyItem = text;
+    events.appendAndSelect(std::move(text));
+    ++buffer.eventCounter;
+    return buffer.writePosition;
+}
+
+}  // namespace orvane

@@ -1,0 +1,48 @@
+// Recording: what the user types on the host becomes events of the selected
+// macro, with the pauses between them measured on an injectable clock.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "macro/macroeditor.h"
+#include "macro/macromessages.h"
+#include "macro/macrosession.h"
+#include "macro/performanceclock.h"
+
+namespace orvane {
+
+enum class KeyEventResult {
+    Recorded,      // appended to the macro
+    Inserted,      // went into a pending insertion
+    Dropped,       // same key item as the last one (a held key repeating)
+    Ignored,       // no capture running, or the key has no code on the keyboard
+    StreamFull,    // refused: no room left in the macro
+};
+
+class MacroRecorder {
+public:
+    MacroRecorder(MacroSession& session, MacroEditor& editor, PerformanceClock& clock);
+
+    // The Record button. Returns the message to show when no macro is selected.
+    std::optional<PanelMessage> toggleRecording();
+
+    // Message 0x6F3 from the hook: a pending insertion takes the key,
+    // otherwise it is recorded while the hook is installed. Always commits.
+    KeyEventResult processKey(std::uint8_t virtualKey, bool released);
+
+    // Appends one event to both streams and its items to the event list.
+    // Returns the new write position, or nothing when the event does not fit.
+    std::optional<std::uint8_t> InsertMacroToList(std::uint8_t virtualKey, unsigned pauseMs,
+                                                  bool released);
+
+private:
+    KeyEventResult record(std::uint8_t virtualKey, bool released);
+
+    MacroSession& session_;
+    MacroEditor& editor_;
+    PerformanceClock& clock_;
+    std::int64_t lastCounter_ = 0;
+};
+
+}  // namespace orvane

@@ -1,0 +1,172 @@
+// Random event streams, including ones no version of this program writes,
+// through the walk, every edit and every display: nothing is read or written
+// outside the 190-byte streams and the two streams keep one layout.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+
+#include "macro/macroeditor.h"
+#include "macro/macrorecorder.h"
+#include "macro/macrosession.h"
+#include "macro/macrostreams.h"
+#include "macro_test_support.h"
+
+namespace orvane {
+namespace {
+
+using Stream = std::array<std::uint8_t, kMacroStreamSize>;
+
+// Keys with and without a keyboard code, mouse buttons and code 0.
+constexpr std::uint8_t kCodes[] = {0x41, 0x42, 0xA2, 0x0D, 0xF0, 0xF1, 0xF2, 0x15, 0xAF, 0x00};
+
+Stream randomStream(std::mt19937& gen) {
+    Stream s{};
+    std::uniform_int_distribution<int> byte(0, 255);
+    switch (gen() % 5) {
+        case 0:  // raw bytes
+            for (auto& b : s) b = static_cast<std::uint8_t>(byte(gen));
+            break;
+        case 1:
+            s.fill(0xFF);
+            break;
+        default: {  // plausible events, cut anywhere, sometimes with code 0 inside
+            std::size_t p = 0;
+            const std::size_t stop = gen() % 200;
+            while (p + 2 <= kMacroStreamSize && p < stop) {
+                const bool isLong = gen() % 4 == 0;
+                const auto field = static_cast<std::uint8_t>(isLong ? 127 : gen() % 127);
+                s[p] = static_cast<std::uint8_t>((gen() % 2 ? 0x80 : 0) | field);
+                s[p + 1] = kCodes[gen() % std::size(kCodes)];
+                if (isLong && p + 4 <= kMacroStreamSize) {
+                    s[p + 2] = static_cast<std::uint8_t>(byte(gen));
+                    s[p + 3] = static_cast<std::uint8_t>(byte(gen));
+                }
+                p += isLong ? 4 : 2;
+            }
+            break;
+        }
+    }
+    return s;
+}
+
+TEST(MacroFuzz, WalkAndDisplayStayInsideAnyStream) {
+    std::mt19937 gen(1234);
+    for (int round = 0; round < 3000; ++round) {
+        const Stream s = randomStream(gen);
+        const MacroStreamView v(s);
+        const std::size_t end = macroStreamEnd(v);
+        ASSERT_LE(end, kMacroStreamSize);
+        const std::size_t count = macroItemCount(v);
+        ASSERT_EQ(macroDisplayItems(v).size(), count);
+        for (std::size_t i = 0; i <= count + 1; ++i) {
+            const auto item = macroItemAt(v, i);
+            ASSERT_EQ(item.has_value(), i < count);
+            if (item) {
+                ASSERT_LE(item->event.end(), end);
+            }
+            if (const auto off = macroOffsetOfItem(v, i)) {
+                ASSERT_LE(*off, end);
+            }
+        }
+        ASSERT_EQ(macroOffsetOfItem(v, count), end);
+    }
+}
+
+TEST(MacroFuzz, RawEditsKeepAnAlignedPairAligned) {
+    std::mt19937 gen(99);
+    for (int round = 0; round < 500; ++round) {
+        MacroStreams s;
+        s.host = randomStream(gen);
+        s.device = s.host;  // aligned, codes equal
+        for (int step = 0; step < 40; ++step) {
+            const auto events = macroEvents(s.hostView());
+            const std::size_t at = events.empty() ? 0 : events[gen() % events.size()].offset;
+            switch (gen() % 5) {
+                case 0: insertShortMacroEvent(s, gen() % 2 ? at : s.end(), gen() % 2, 0x04, 0x41); break;
+                case 1: removeMacroEvent(s, at); break;
+                case 2: setMacroEventPause(s, at, static_cast<unsigned>(gen() % 70000)); break;
+                case 3: normaliseMacroStreams(s); break;
+                default: appendMacroEvent(s, gen() % 2, static_cast<unsigned>(gen() % 1000), 0x05, 0x42); break;
+            }
+            ASSERT_TRUE(macroStreamsAligned(s)) << round << "/" << step;
+            ASSERT_LE(s.end(), kMacroStreamSize);
+        }
+    }
+}
+
+// Commands as the panel would route them, picked at random.
+void randomCommand(std::mt19937& gen, MacroSession& session, MacroEditor& editor,
+                   MacroRecorder& recorder, test::FakeClock& clock) {
+    const auto items = static_cast<int>(session.events().size());
+    if (items > 0 && gen() % 3 == 0) session.events().select(static_cast<int>(gen() % (items + 1)) - 1);
+    const std::uint8_t code = kCodes[gen() % std::size(kCodes)];
+    switch (gen() % 12) {
+        case 0: editor.insertBefore(); break;
+        case 1: editor.insertAfter(); break;
+        case 2: editor.mouse(static_cast<MouseButton>(0xF0 + gen() % 3),
+                             static_cast<MouseAction>(gen() % 3)); break;
+        case 3: editor.insertDelay(); break;
+        case 4: editor.deleteItem(); break;
+        case 5: editor.delayEdited(gen() % (items + 2), static_cast<unsigned>(gen() % 70000)); break;
+        case 6: recorder.toggleRecording(); break;
+        case 7: session.toggleRecordDelay(); break;
+        case 8: session.selectMacro(static_cast<int>(gen() % 3)); break;
+        default:
+            clock.advanceMs(static_cast<std::int64_t>(gen() % 800));
+            recorder.processKey(code, gen() % 2);
+            break;
+    }
+}
+
+TEST(MacroFuzz, EveryCommandKeepsListStreamsAndStoreInStep) {
+    std::mt19937 gen(7);
+    for (int round = 0; round < 150; ++round) {
+        auto saved = std::make_unique<MacroStore>();
+        for (std::size_t slot = 0; slot < 3; ++slot) {
+            MacroRecord& r = saved->records[slot];
+            setFixedText(r.name, u"M" + std::u16string(1, static_cast<char16_t>(u'0' + slot)));
+            r.deviceEvents = randomStream(gen);  // layouts may disagree
+            r.hostEvents = randomStream(gen);
+            r.loopCount = static_cast<std::uint16_t>(gen());
+            r.options = static_cast<std::uint8_t>(gen());
+            r.reserved = static_cast<std::uint8_t>(gen());
+        }
+        test::FakeHook hook;
+        test::FakeClock clock;
+        MacroSession session(round % 2 ? kLanguageChinese : kLanguageEnglish, &hook);
+        MacroEditor editor(session);
+        MacroRecorder recorder(session, editor, clock);
+        session.open(*saved);
+        const auto before = std::make_unique<MacroStore>(session.workingStore());
+
+        for (int step = 0; step < 120; ++step) {
+            randomCommand(gen, session, editor, recorder, clock);
+            const MacroStreams& s = session.buffer().streams;
+            ASSERT_TRUE(macroStreamsAligned(s)) << round << "/" << step;
+            ASSERT_EQ(session.events().items(), macroDisplayItems(s.hostView()))
+                << round << "/" << step;
+            ASSERT_EQ(session.buffer().writePosition, s.end());
+            for (std::size_t slot = 0; slot < kMacroRecordCount; ++slot) {
+                const MacroRecord& now = session.workingStore().records[slot];
+                const MacroRecord& was = before->records[slot];
+                ASSERT_EQ(now.reserved, was.reserved);
+                ASSERT_EQ(std::memcmp(now.name.data(), was.name.data(), sizeof now.name), 0);
+                if (slot >= 3) {
+                    ASSERT_EQ(std::memcmp(&now, &was, sizeof now), 0) << slot;
+                }
+            }
+        }
+        // What was committed is well formed too.
+        for (std::size_t slot = 0; slot < 3; ++slot) {
+            const MacroRecord& r = session.workingStore().records[slot];
+            if (r.hostEvents == before->records[slot].hostEvents) continue;
+            MacroStreams committed{r.deviceEvents, r.hostEvents};
+            EXPECT_TRUE(macroStreamsAligned(committed));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,73 @@
+// Shared fixtures of the macro tests: a clock fed by hand, a counting hook
+// and records built from host event bytes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "keymap/keylabels.h"
+#include "macro/macroevents.h"
+#include "macro/macrokeyhook.h"
+#include "macro/performanceclock.h"
+#include "settings/settingsimage.h"
+
+namespace orvane::test {
+
+class FakeClock final : public PerformanceClock {
+public:
+    std::int64_t frequency() const override { return freq; }
+    std::int64_t counter() override { return now; }
+    void advanceMs(std::int64_t ms) { now += ms * freq / 1000; }
+    std::int64_t freq = 10'000'000;  // 100 ns ticks
+    std::int64_t now = 123'456'789;
+};
+
+class FakeHook final : public MacroKeyHook {
+public:
+    bool install() override {
+        ++installs;
+        active = result;
+        return result;
+    }
+    void remove() override {
+        ++removes;
+        active = false;
+    }
+    bool result = true;
+    bool active = false;
+    int installs = 0;
+    int removes = 0;
+};
+
+// Host stream bytes; the device stream gets the key label table's codes.
+inline void setStreams(MacroRecord& record, const std::vector<std::uint8_t>& host) {
+    record.hostEvents.fill(0);
+    record.deviceEvents.fill(0);
+    for (std::size_t i = 0; i < host.size() && i < kMacroStreamSize; ++i) {
+        record.hostEvents[i] = host[i];
+        record.deviceEvents[i] = host[i];
+    }
+    for (const MacroEvent& e : macroEvents(MacroStreamView(record.hostEvents))) {
+        record.deviceEvents[e.offset + 1] = keyUsage(e.code);
+    }
+}
+
+inline std::unique_ptr<MacroStore> storeWith(
+    const std::vector<std::pair<std::u16string, std::vector<std::uint8_t>>>& macros) {
+    auto store = std::make_unique<MacroStore>();
+    for (std::size_t i = 0; i < macros.size(); ++i) {
+        setFixedText(store->records[i].name, macros[i].first);
+        store->records[i].loopCount = 1;
+        setStreams(store->records[i], macros[i].second);
+    }
+    return store;
+}
+
+inline std::vector<std::uint8_t> streamPrefix(const std::array<std::uint8_t, kMacroStreamSize>& s,
+                                              std::size_t n) {
+    return std::vector<std::uint8_t>(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n));
+}
+
+}  // namespace orvane::test
