@@ -1,13 +1,8 @@
 #include "app/hostaction.h"
 
-namespace orvane {
+#include "keymap/keyassignment.h"
 
-const KeyAssignment* findHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode) {
-    for (const KeyAssignment& record : table.records) {
-        if (isHostActionType(record.mapType) && record.keyCode == keyCode) return &record;
-    }
-    return nullptr;
-}
+namespace orvane {
 
 HostActionTarget splitActionPath(const std::u16string& path) {
     const std::string utf8 = toUtf8(path);
@@ -17,7 +12,7 @@ HostActionTarget splitActionPath(const std::u16string& path) {
 }
 
 bool runHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode, HostShell& shell) {
-    const KeyAssignment* record = findHostAction(table, keyCode);
+    const KeyAssignment* record = findHostActionRecord(table, keyCode);
     if (record == nullptr) return false;
     const HostActionTarget target =
         splitActionPath(std::u16string(fixedText(record->actionPath)));

@@ -16,9 +16,6 @@ struct HostActionTarget {
     std::string fileName;   // what follows the last '/'; empty means nothing to open
 };
 
-// The first record (lowest number) with a host-action type whose keyCode is the reported code.
-const KeyAssignment* findHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode);
-
 // Splits a stored path at its last '/'. Without a '/' the whole path is the
 // directory and the file name stays empty, so nothing opens.
 HostActionTarget splitActionPath(const std::u16string& path);

@@ -6,7 +6,6 @@
 #include "mainwindow/hittest.h"
 #include "mainwindow/optionactions.h"
 #include "settings/settingsfiles.h"
-#include "settings/macroslots.h"
 
 namespace orvane {
 
@@ -54,7 +53,7 @@ void MainWindowController::actOnRegion(int code) {
         case kRegionDirectionBottom:
         case kRegionDirectionRight:
         case kRegionDirectionLeft: chooseDirection(data, code); break;
-        case kRegionMacroButton: runMacroManager(); break;
+        case kRegionMacroButton: host_.runMacroManager(); break;
         case kRegionGameModeOn: data.GameMode = 1; break;
         case kRegionGameModeOff: data.GameMode = 0; break;
         case kRegionResponseField: state_.Popup_ResponseTime = true; break;
@@ -96,14 +95,8 @@ void MainWindowController::editKeyAssignment(std::uint8_t position) {
     if (position >= kKeyPositionCount) return;
     state_.CurrentKeyCode = VirtualKeyDefaults[position];
     loadKeymapFile(image_, dataFolder_, KeymapPart::KeyAssignmentsOnly);
-    if (!host_.runKeyAssignment(position)) return;
-    image_.modifiedKeyFlags[position] = 0;
-    bool keyEnabled = true;
-    host_.applyKeyAssignment(position, keyEnabled);
-    const std::size_t slot = deviceSlotOfPosition(position);
-    setKeyEnabled(image_.working.mouseData, slot, keyEnabled);
-    if (!keyEnabled) image_.modifiedKeyFlags[position] = 1;
-    writeKeymapFromWorking(image_, dataFolder_);
+    if (!host_.runKeyAssignment(position, pending_)) return;
+    confirmKeyAssignment(image_, pending_, position, dataFolder_);
 }
 
 void MainWindowController::onMouseMove(int x, int y, bool leftButtonDown) {
@@ -190,13 +183,6 @@ void MainWindowController::restoreFactorySettings() {
     SettingsCopy saved = image_.working;
     if (writeKeymapFile(dataFolder_, saved.mouseData, saved.keyAssignments)) copyWorkingToSaved(image_);
     host_.setWaitCursor(false);
-}
-
-void MainWindowController::runMacroManager() {
-    if (!host_.runMacroManager()) return;
-    fillMacroSlots(image_.working.mouseData, image_.macroStore);
-    writeKeymapFromWorking(image_, dataFolder_);
-    writeMacroFile(image_.macroStore, dataFolder_);
 }
 
 void MainWindowController::runProfileManager() {

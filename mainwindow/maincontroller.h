@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "keymap/keyassignment.h"
 #include "mainwindow/mainwindowhost.h"
 #include "mainwindow/mainwindowstate.h"
 #include "settings/settingsimage.h"
@@ -38,7 +39,6 @@ private:
     void actOnRegion(int code);
     void onKeyClick(std::uint8_t position);
     void onHelpWindowRelease(int x, int y);
-    void runMacroManager();
     void runProfileManager();
     void editKeyAssignment(std::uint8_t position);
 
@@ -46,6 +46,9 @@ private:
     MainWindowState& state_;
     std::filesystem::path dataFolder_;
     MainWindowHost& host_;
+    // What the key assignment panel hands over; it keeps its values from one
+    // opening of the panel to the next.
+    PendingAssignment pending_;
 };
 
 // The texts the main window shows when a Save did not reach the keyboard.

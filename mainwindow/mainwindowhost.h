@@ -10,6 +10,10 @@
 #include "mainwindow/mainwindowstate.h"
 
 namespace orvane {
+struct PendingAssignment;
+}
+
+namespace orvane {
 
 struct Rgb {
     std::uint8_t red = 0, green = 0, blue = 0;
@@ -47,13 +51,12 @@ public:
     // FactoryReset, SetGameMode 1 twice, then read-all into the working copy.
     virtual void factoryResetKeyboard() = 0;
 
-    // Modal panels; true when they end with OK.
-    virtual bool runMacroManager() = 0;
+    // Modal panels. The macro manager confirms its own result (store back,
+    // slots refilled, both files written) when it ends with OK.
+    virtual void runMacroManager() = 0;
     virtual void runProfileManager() = 0;
-    virtual bool runKeyAssignment(std::uint8_t position) = 0;
-    // Called after a key assignment panel ended with OK and the caller cleared
-    // the key's flag: applies the pending result to the working copy.
-    virtual void applyKeyAssignment(std::uint8_t position, bool& keyEnabled) = 0;
+    // True when the key assignment panel ended with OK; its choice is in `pending`.
+    virtual bool runKeyAssignment(std::uint8_t position, PendingAssignment& pending) = 0;
 
     virtual void openWebAddress() = 0;
     virtual void startUpdater() = 0;

@@ -47,18 +47,14 @@ struct RecordingHost : MainWindowHost {
         return outcome;
     }
     void factoryResetKeyboard() override { calls.push_back("factoryReset"); }
-    bool runMacroManager() override {
-        calls.push_back("macroManager");
-        return panelOk;
-    }
+    void runMacroManager() override { calls.push_back("macroManager"); }
     void runProfileManager() override { calls.push_back("profileManager"); }
-    bool runKeyAssignment(std::uint8_t) override {
+    bool runKeyAssignment(std::uint8_t, PendingAssignment& pending) override {
         calls.push_back("keyAssignment");
+        // The panel's answer: disable the key, or leave it as it is.
+        pending.mapType = Type_NONE;
+        pending.KeyEnabled = enableAfterApply ? 1 : 0;
         return panelOk;
-    }
-    void applyKeyAssignment(std::uint8_t, bool& keyEnabled) override {
-        calls.push_back("apply");
-        keyEnabled = enableAfterApply;
     }
     void openWebAddress() override { calls.push_back("web"); }
     void startUpdater() override { calls.push_back("updater"); }
@@ -261,14 +257,14 @@ TEST_F(ControllerTest, KeyClicksOpenTheAssignmentPanelOrTheColourChooser) {
     click(304 + 30, 80 + 120);  // Esc
     EXPECT_EQ(host.count("keyAssignment"), 1);
     EXPECT_EQ(state.CurrentKeyCode, 0x1B);
-    EXPECT_EQ(host.count("apply"), 0);  // cancelled
+    EXPECT_EQ(image->modifiedKeyFlags[0], 0);  // cancelled: nothing applied
 
     host.panelOk = true;
     host.enableAfterApply = false;
     click(304 + 30, 80 + 120);
-    EXPECT_EQ(host.count("apply"), 1);
     EXPECT_FALSE(isKeyEnabled(data(), deviceSlotOfPosition(0)));
     EXPECT_EQ(image->modifiedKeyFlags[0], 1);
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), 206920u);
 
     // Colour view: the Windows key takes a colour too.
     state.DiyColorMode = true;
@@ -291,17 +287,14 @@ TEST_F(ControllerTest, ColourViewWithABuiltInEffectWritesNothing) {
     EXPECT_EQ(std::memcmp(&before, &data(), sizeof(MouseData)), 0);
 }
 
-TEST_F(ControllerTest, MacroManagerOkRefillsSlotsAndWritesBothFiles) {
-    click(100, 155);  // macro button, cancelled
-    EXPECT_FALSE(std::filesystem::exists(dir / "MacroDefine.bin"));
-    host.panelOk = true;
-    setFixedText(image->macroStore.records[0].name, u"m");
-    image->macroStore.records[0].loopCount = 0x0123;
-    click(100, 155);
-    EXPECT_EQ(macroSlot(data(), 0)[0], 0x01);
-    EXPECT_EQ(macroSlot(data(), 0)[1], 0x23);
-    EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin").size(), 169860u);
-    EXPECT_EQ(test::readBytes(dir / "keymap.bin").at(1304 + 1), 0x23);
+TEST_F(ControllerTest, MacroButtonFollowsItsSectionAndOpensTheManager) {
+    click(100, 155);  // yM + 10 with lighting collapsed
+    EXPECT_EQ(host.count("macroManager"), 1);
+    state.LightingCollapsed = false;
+    click(100, 155);  // now inside the lighting section
+    EXPECT_EQ(host.count("macroManager"), 1);
+    click(100, 350);  // yM = 335
+    EXPECT_EQ(host.count("macroManager"), 2);
 }
 
 TEST_F(ControllerTest, ProfileManagerEndsWithARefresh) {
