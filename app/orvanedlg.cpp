@@ -423,10 +423,9 @@ void COrvaneDlg::factoryResetKeyboard() {
 
 // The three panels arrive with their own windows; until then their regions
 // and key clicks open nothing.
-bool COrvaneDlg::runMacroManager() { return false; }
+void COrvaneDlg::runMacroManager() {}
 void COrvaneDlg::runProfileManager() {}
-bool COrvaneDlg::runKeyAssignment(std::uint8_t) { return false; }
-void COrvaneDlg::applyKeyAssignment(std::uint8_t, bool&) {}
+bool COrvaneDlg::runKeyAssignment(std::uint8_t, PendingAssignment&) { return false; }
 
 void COrvaneDlg::openWebAddress() {
     env_.shell.openWithDesktop(kHelpWebAddress.toStdString());

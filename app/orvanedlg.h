@@ -76,10 +76,9 @@ public:
     void showMessage(std::u16string_view text, std::u16string_view caption) override;
     SaveOutcome writeAll() override;
     void factoryResetKeyboard() override;
-    bool runMacroManager() override;
+    void runMacroManager() override;
     void runProfileManager() override;
-    bool runKeyAssignment(std::uint8_t position) override;
-    void applyKeyAssignment(std::uint8_t position, bool& keyEnabled) override;
+    bool runKeyAssignment(std::uint8_t position, PendingAssignment& pending) override;
     void openWebAddress() override;
     void startUpdater() override;
     void sendRefresh(int lParam) override;
