@@ -14,7 +14,9 @@ namespace {
 // between components; "." and ".." components are refused so that no name can
 // reach outside the skin folder.
 bool splitName(QStringView name, QStringList& parts) {
-    if (name.isEmpty() || name.startsWith(u'/') || name.startsWith(u'\\')) return false;
+    if (name.isEmpty() || name.startsWith(u'/') || name.startsWith(u'\\') ||
+        name.endsWith(u'/') || name.endsWith(u'\\'))
+        return false;
     QString normalised = name.toString();
     normalised.replace(u'\\', u'/');
     parts = normalised.split(u'/', Qt::SkipEmptyParts);
