@@ -185,11 +185,10 @@ QImage openSection(int height, int dividerX = -1) {
 }
 
 QImage lightingBody() {
-    // Covers y 130..334: effect, direction / choice, swatches, brightness.
+    // Covers y 130..334: effect, direction or choice, swatches, brightness.
     QImage img(kPanelWidth, 205, QImage::Format_RGB32);
     QPainter p(&img);
     drawSectionBody(p, img.rect());
-    p.fillRect(QRect(9, 112, 221, 1), QColor(0x2A, 0x2A, 0x2A));  // above brightness (abs 242)
     return img;
 }
 
