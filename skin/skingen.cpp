@@ -1,12 +1,14 @@
-// The skin generator: writes every picture of the main window into
+// The skin generator: writes every picture of the main window and its panels into
 // <output>/png/english/ and <output>/png/chinese/. Run at build time.
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 
 #include <cstdio>
 
 #include "skin/mainpictures.h"
+#include "skin/panelpictures.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -24,10 +26,17 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
             return 1;
         }
-        for (const auto& picture : orvane::skin::mainWindowPictures(chinese)) {
-            QImageWriter writer(folder + picture.name, "png");
+        auto pictures = orvane::skin::mainWindowPictures(chinese);
+        for (auto more : {orvane::skin::keyAssignmentPictures(chinese),
+                          orvane::skin::macroManagerPictures(chinese),
+                          orvane::skin::profileManagerPictures(chinese)})
+            for (auto& picture : more) pictures.push_back(std::move(picture));
+        for (const auto& picture : pictures) {
+            const QString path = folder + picture.name;
+            QDir().mkpath(QFileInfo(path).path());
+            QImageWriter writer(path, "png");
             if (!writer.write(picture.image)) {
-                std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(folder + picture.name),
+                std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
                              qPrintable(writer.errorString()));
                 return 1;
             }

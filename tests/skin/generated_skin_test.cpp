@@ -42,6 +42,31 @@ const Expected kPictures[] = {
     {"Thumb.png", 15, 14},
 };
 
+// The panels' pictures, by the sizes of the regions they are drawn at.
+const Expected kPanelPictures[] = {
+    {"Custom/Custom_BK.png", 325, 275},
+    {"Custom/button-close-normal.png", 16, 16}, {"Custom/button-close-over.png", 16, 16},
+    {"Custom/large_button.png", 81, 27},
+    {"Custom/single_combine_option.png", 325, 6},
+    {"Custom/cursor.png", 10, 6},
+    {"Custom/Disable.png", 11, 10}, {"Custom/enable.png", 11, 10},
+    {"Custom/button-cancel-normal.png", 42, 23}, {"Custom/button-cancel-over.png", 42, 23},
+    {"Custom/button-save-normal.png", 42, 23}, {"Custom/button-save-over.png", 42, 23},
+    {"Custom/Macro_BK.png", 295, 112},
+    {"Custom/Advanced.png", 159, 16},
+    {"Custom/view.png", 47, 16}, {"Custom/view02.png", 47, 16},
+    {"MacroManagement/MacroManagement.png", 410, 440},
+    {"MacroManagement/Record-normal.png", 90, 25}, {"MacroManagement/Record-over.png", 90, 25},
+    {"MacroManagement/Record-leave.png", 90, 25},
+    {"MacroManagement/Pane.png", 15, 15}, {"MacroManagement/PaneMakingTick.png", 15, 15},
+    {"MacroManagement/button-new-normal.png", 58, 25},
+    {"MacroManagement/button-new-over.png", 58, 25},
+    {"MacroManagement/button-new-leave.png", 58, 25},
+    {"Config/Config.png", 264, 632},
+    {"Config/button-close-normal.png", 17, 16},
+    {"Config/New.png", 67, 50}, {"Config/Delete.png", 67, 50},
+};
+
 QString skinOf(const char* language) {
     return QCoreApplication::applicationDirPath() + "/png/" + language + "/";
 }
@@ -50,6 +75,18 @@ TEST(GeneratedSkin, EveryPictureExistsInBothLanguagesAtItsSize) {
     for (const char* language : {"english", "chinese"}) {
         SkinImages skin(skinOf(language));
         for (const Expected& e : kPictures) {
+            SCOPED_TRACE(testing::Message() << language << "/" << e.name);
+            const QImage img = skin.image(QString::fromLatin1(e.name));
+            ASSERT_FALSE(img.isNull());
+            EXPECT_EQ(img.size(), QSize(e.width, e.height));
+        }
+    }
+}
+
+TEST(GeneratedSkin, PanelPicturesInTheirSubfolders) {
+    for (const char* language : {"english", "chinese"}) {
+        SkinImages skin(skinOf(language));
+        for (const Expected& e : kPanelPictures) {
             SCOPED_TRACE(testing::Message() << language << "/" << e.name);
             const QImage img = skin.image(QString::fromLatin1(e.name));
             ASSERT_FALSE(img.isNull());
