@@ -49,6 +49,17 @@ void DrawSliderFace(SkinCanvas& canvas, SettingsImage& image, MainWindowState& s
                              face.x + x, face.y + t.thumbY + 1);
 }
 
+void setSlidersFromSettings(MainWindowState& state, const SettingsImage& image) {
+    const MouseData& d = image.working.mouseData;
+    const auto set = [&state](SliderKind kind, int value) {
+        SliderFace& f = state.slider(kind);
+        f.position = std::clamp(value, f.minimum, std::max(f.minimum, f.maximum));
+    };
+    set(SliderKind::Speed, d.ledEffect.LEDEffectSpeed);
+    set(SliderKind::Brightness, d.ledEffect.LEDEffectBrightness);
+    set(SliderKind::ReportRate, d.ReportRate);
+}
+
 bool SliderMoved(SkinCanvas& canvas, SettingsImage& image, MainWindowState& state, int id) {
     const auto k = static_cast<std::size_t>(sliderKindOfId(id));
     if (state.sliders[k].position == state.LastSliderPos[k]) return false;

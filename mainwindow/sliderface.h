@@ -19,6 +19,11 @@ void DrawSliderFace(SkinCanvas& canvas, SettingsImage& image, MainWindowState& s
 // The slider of a control id as SliderMoved names it.
 SliderKind sliderKindOfId(int id);
 
+// Sets the three sliders' positions from the settings image (LEDEffectSpeed,
+// LEDEffectBrightness, ReportRate), held within each slider's range, as done
+// after a read-all, a factory reset and Cancel.
+void setSlidersFromSettings(MainWindowState& state, const SettingsImage& image);
+
 // SliderMoved (1913): redraws the face only when the slider's position
 // differs from the last one drawn. Returns whether it drew.
 bool SliderMoved(SkinCanvas& canvas, SettingsImage& image, MainWindowState& state, int id);

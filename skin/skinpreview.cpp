@@ -12,6 +12,7 @@
 #include "mainwindow/mainwindowstate.h"
 #include "mainwindow/paintall.h"
 #include "mainwindow/skinimages.h"
+#include "mainwindow/sliderface.h"
 #include "settings/settingsimage.h"
 
 using namespace orvane;
@@ -117,10 +118,7 @@ int main(int argc, char** argv) {
         MainWindowState state;
         scene.set(*image, state);
         // As the window does after reading the keyboard: sliders from the settings.
-        const MouseData& d = image->working.mouseData;
-        state.slider(SliderKind::Speed).position = d.ledEffect.LEDEffectSpeed;
-        state.slider(SliderKind::Brightness).position = d.ledEffect.LEDEffectBrightness;
-        state.slider(SliderKind::ReportRate).position = d.ReportRate;
+        setSlidersFromSettings(state, *image);
         SkinImages skin(SkinImages::skinFolder(data, scene.language));
         QImage canvas;
         PaintAll(canvas, *image, state, skin, QStringLiteral("www.orvane.example"));

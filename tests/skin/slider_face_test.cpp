@@ -100,6 +100,21 @@ TEST(SliderFace, SliderMovedRedrawsOnlyWhenThePositionChanged) {
     EXPECT_FALSE(SliderMoved(c, *f.image, f.state, kSpeedSliderId));
 }
 
+TEST(SliderFace, SettingsOutOfRangeSetSlidersToTheirEnds) {
+    PaintFixture f;
+    f.led().LEDEffectSpeed = 200;       // a garbage reply from the keyboard
+    f.led().LEDEffectBrightness = 17;
+    f.data().ReportRate = 3;
+    setSlidersFromSettings(f.state, *f.image);
+    EXPECT_EQ(f.state.slider(SliderKind::Speed).position, 9);
+    EXPECT_EQ(f.state.slider(SliderKind::Brightness).position, 17);
+    EXPECT_EQ(f.state.slider(SliderKind::ReportRate).position, 3);
+    // Drawing the faces then stores only values the sliders can show.
+    f.state.LightingCollapsed = false;
+    f.paint();
+    EXPECT_EQ(f.led().LEDEffectSpeed, 9);
+}
+
 TEST(ResourceImages, NumberedBitmapsHaveTheirSizes) {
     EXPECT_EQ(resourceImage(139).size(), QSize(220, 17));
     EXPECT_EQ(resourceImage(140).size(), QSize(220, 17));
