@@ -189,6 +189,11 @@ void VirtualKeyboard::sendEventReport(std::array<std::uint8_t, 4> report) {
     if (plugged_) queueEventLocked(report, std::chrono::milliseconds(0));
 }
 
+std::size_t VirtualKeyboard::pendingEvents() const {
+    std::lock_guard lock(mutex_);
+    return events_.size();
+}
+
 void VirtualKeyboard::queueEventLocked(std::array<std::uint8_t, 4> report, std::chrono::milliseconds delay) {
     events_.push_back({report, Clock::now() + delay});
     eventsChanged_.notify_all();

@@ -71,6 +71,8 @@ public:
     // code when the slot's entry is KIND_HOST. Returns whether one was sent.
     bool pressKey(std::size_t slot);
     void sendEventReport(std::array<std::uint8_t, 4> report);
+    // Event reports queued and not yet read by the host.
+    std::size_t pendingEvents() const;
 
     // ---- Transcript -----------------------------------------------------
     std::vector<TranscriptEntry> transcript() const;
