@@ -6,6 +6,8 @@
 
 #include <condition_variable>
 #include <memory>
+#include <algorithm>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <thread>
