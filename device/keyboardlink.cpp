@@ -63,6 +63,16 @@ KeyboardLink::StartResult KeyboardLink::start(const MouseData& working) {
     return result;
 }
 
+KeyboardLink::StartResult KeyboardLink::openInterfaces() {
+    StartResult result;
+    result.commandOpened = command_.isOpen() || openCommandInterface();
+    if (eventOpen() || openEventInterface()) {
+        result.eventOpened = true;
+        if (!readerRunning_) startReader();
+    }
+    return result;
+}
+
 void KeyboardLink::readAllThreadMain(MouseData data) {
     std::optional<FirmwareVersion> version;
     {

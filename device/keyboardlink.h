@@ -61,6 +61,9 @@ public:
     // Start-up: opens the command interface and starts the read-all thread
     // on a copy of `working`, then opens the event interface and starts the reader.
     StartResult start(const MouseData& working);
+    // Opens both interfaces and starts the reader, without the start-up read
+    // (tools that read the keyboard themselves).
+    StartResult openInterfaces();
     // On the user-interface thread after postReadAllFinished: copies what the
     // thread read onto the working and saved MouseData, sets
     // DeviceFirmwareVersion, sends 1915 (lParam 0) and lets the thread end.
