@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <mutex>
 
 #include "platform/hidpaths.h"
@@ -20,12 +22,15 @@ namespace {
 std::mutex initMutex;
 int initCount = 0;
 
-bool readsCarryReportId(const std::string& node) {
+// Whether reports on the node start with their id, from its report
+// descriptor; nothing when sysfs does not show the descriptor.
+std::optional<bool> readsCarryReportId(const std::string& node) {
     const auto name = std::filesystem::path(node).filename();
     std::ifstream in(std::filesystem::path("/sys/class/hidraw") / name / "device" / "report_descriptor",
                      std::ios::binary);
-    if (!in) return false;
+    if (!in) return std::nullopt;
     std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+    if (bytes.empty()) return std::nullopt;
     return descriptorUsesReportIds(bytes);
 }
 
@@ -87,13 +92,27 @@ std::vector<HidInterface> HidapiBackend::enumerate() {
         entries.push_back({d->path, d->interface_number});
     }
     hid_free_enumeration(list);
+    std::map<std::string, int> collections;
+    for (const auto& e : entries) ++collections[e.node];
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [node, count] : collections) severalCollections_[node] = count > 1;
+    }
     return describeInterfaces(entries, kKeyboardVendorId, kKeyboardProductId);
 }
 
 std::unique_ptr<HidDevice> HidapiBackend::open(const std::string& node) {
     hid_device* handle = hid_open_path(node.c_str());
     if (handle == nullptr) return nullptr;
-    return std::make_unique<HidapiDevice>(handle, node, readsCarryReportId(node));
+    // An interface with several top-level collections must number its
+    // reports, which is the fallback when the descriptor cannot be read.
+    bool fallback = false;
+    {
+        std::lock_guard lock(mutex_);
+        const auto it = severalCollections_.find(node);
+        fallback = it != severalCollections_.end() && it->second;
+    }
+    return std::make_unique<HidapiDevice>(handle, node, readsCarryReportId(node).value_or(fallback));
 }
 
 std::unique_ptr<HotplugMonitor> HidapiBackend::watchHotplug() {

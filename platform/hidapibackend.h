@@ -1,6 +1,10 @@
 // The real keyboard through hidapi (hidraw backend) and a libudev monitor.
 #pragma once
 
+#include <map>
+#include <mutex>
+#include <string>
+
 #include "platform/hidbackend.h"
 
 namespace orvane {
@@ -15,6 +19,10 @@ public:
     std::vector<HidInterface> enumerate() override;
     std::unique_ptr<HidDevice> open(const std::string& node) override;
     std::unique_ptr<HotplugMonitor> watchHotplug() override;
+
+private:
+    std::mutex mutex_;
+    std::map<std::string, bool> severalCollections_;  // per node, from the last enumeration
 };
 
 }  // namespace orvane

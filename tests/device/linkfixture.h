@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <memory>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -36,8 +37,8 @@ public:
     std::condition_variable changed;
     std::vector<std::uint8_t> keyEvents;
     std::vector<int> refreshes;
-    int readAllFinished = 0;
-    int deviceLost = 0;
+    std::atomic<int> readAllFinished{0};
+    std::atomic<int> deviceLost{0};
 
 private:
     template <typename F>
