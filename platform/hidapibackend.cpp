@@ -72,6 +72,15 @@ private:
     bool numbered_;
 };
 
+bool isHidrawNode(const std::string& node) {
+    if (!isHidrawNodeName(node)) return false;
+    struct stat st {};
+    if (::stat(node.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path("/sys/class/hidraw") /
+                                       std::filesystem::path(node).filename(), ec);
+}
+
 }  // namespace
 
 HidapiBackend::HidapiBackend() {
@@ -102,6 +111,10 @@ std::vector<HidInterface> HidapiBackend::enumerate() {
 }
 
 std::unique_ptr<HidDevice> HidapiBackend::open(const std::string& node) {
+    // hidapi 0.13 crashes when handed a node that is not a hidraw device
+    // (it frees an uninitialised pointer after the descriptor ioctl fails),
+    // so only real hidraw character devices get that far.
+    if (!isHidrawNode(node)) return nullptr;
     hid_device* handle = hid_open_path(node.c_str());
     if (handle == nullptr) return nullptr;
     // An interface with several top-level collections must number its

@@ -55,6 +55,14 @@ bool descriptorUsesReportIds(std::span<const std::uint8_t> descriptor) {
     return false;
 }
 
+bool isHidrawNodeName(std::string_view node) {
+    constexpr std::string_view prefix = "/dev/hidraw";
+    if (node.size() <= prefix.size() || node.substr(0, prefix.size()) != prefix) return false;
+    const std::string_view number = node.substr(prefix.size());
+    return number.size() <= 6 &&
+           std::all_of(number.begin(), number.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
 bool isKeyboardDevpath(std::string_view devpath) {
     std::string upper(devpath);
     std::transform(upper.begin(), upper.end(), upper.begin(),

@@ -29,6 +29,9 @@ std::vector<HidInterface> describeInterfaces(const std::vector<HidCollectionEntr
 // then keeps the id in byte 0 of every report; otherwise it leaves it out.
 bool descriptorUsesReportIds(std::span<const std::uint8_t> descriptor);
 
+// Whether a path names a hidraw node: "/dev/hidraw" followed by digits only.
+bool isHidrawNodeName(std::string_view node);
+
 // Whether a udev device path belongs to this keyboard: the kernel names the
 // HID device "BBBB:VVVV:PPPP.NNNN" and every hidraw node sits below it, which
 // also holds for removal events, when the sysfs attributes are already gone.

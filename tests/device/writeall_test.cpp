@@ -104,6 +104,20 @@ TEST(WriteAll, MissingAcknowledgementStopsKeepsSavedAndIsRetried) {
     EXPECT_EQ(saved(rig).ResponseTime, 9);
 }
 
+TEST(WriteAll, LateAcknowledgementsAreWaitedForUpToTheLimit) {
+    auto options = ConnectedRig::fastOptions();
+    options.ackLimit = std::chrono::milliseconds(150);
+    ConnectedRig rig(options);
+    rig.keyboard->setAcknowledgementDelay(std::chrono::milliseconds(30));
+    working(rig).ReportRate ^= 1;
+    EXPECT_EQ(rig.link.writeAll(*rig.image), WriteResult::Sent);
+
+    rig.keyboard->setAcknowledgementDelay(std::chrono::milliseconds(400));
+    working(rig).ReportRate ^= 1;
+    EXPECT_EQ(rig.link.writeAll(*rig.image), WriteResult::NoAcknowledgement);
+    EXPECT_NE(saved(rig).ReportRate, working(rig).ReportRate);
+}
+
 TEST(WriteAll, StaleAcknowledgementIsClearedBeforeTheFirstFrame) {
     ConnectedRig rig;
     rig.link.acknowledgement().clear();

@@ -53,6 +53,15 @@ TEST(HidPaths, UdevPathsOfThisKeyboardOnly) {
     EXPECT_FALSE(isKeyboardDevpath(""));
 }
 
+TEST(HidPaths, OnlyHidrawNodesAreOpened) {
+    for (const char* bad : {"", "/dev/null", "/dev/hidraw", "/dev/hidraw1a", "/dev/hidraw/../sda", "hidraw1",
+                            "/dev/hidraw-1", "/dev/hidraw12345678", "/tmp/dev/hidraw1"}) {
+        EXPECT_FALSE(isHidrawNodeName(bad)) << bad;
+    }
+    EXPECT_TRUE(isHidrawNodeName("/dev/hidraw0"));
+    EXPECT_TRUE(isHidrawNodeName("/dev/hidraw15"));
+}
+
 TEST(HotplugEvents, BurstsFoldIntoOneEach) {
     using E = HotplugEvent;
     EXPECT_EQ(foldHotplugEvents({E::Arrival, E::Arrival, E::Arrival, E::Removal, E::Removal, E::Arrival}),
