@@ -8,14 +8,6 @@
 
 namespace orvane {
 
-std::vector<HotplugEvent> foldHotplugEvents(const std::vector<HotplugEvent>& events) {
-    std::vector<HotplugEvent> folded;
-    for (HotplugEvent e : events) {
-        if (folded.empty() || folded.back() != e) folded.push_back(e);
-    }
-    return folded;
-}
-
 std::unique_ptr<UdevMonitor> UdevMonitor::create() {
     struct udev* context = udev_new();
     if (context == nullptr) return nullptr;

@@ -1,9 +1,7 @@
 #include "virtualkeyboard/virtualhidbackend.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "platform/hidpaths.h"
+#include "virtualkeyboard/virtualhotplugmonitor.h"
 
 namespace orvane {
 namespace {
@@ -36,46 +34,6 @@ private:
     std::shared_ptr<VirtualKeyboard> keyboard_;
     Role role_;
     unsigned generation_;
-};
-
-// Arrival and removal from the emulator, through a pipe so it can be polled
-// like the udev socket.
-class VirtualHotplugMonitor final : public HotplugMonitor {
-public:
-    explicit VirtualHotplugMonitor(std::shared_ptr<VirtualKeyboard> keyboard) : keyboard_(std::move(keyboard)) {
-        if (::pipe2(pipe_, O_NONBLOCK | O_CLOEXEC) != 0) pipe_[0] = pipe_[1] = -1;
-        id_ = keyboard_->addHotplugListener([this](HotplugEvent e) {
-            std::lock_guard lock(mutex_);
-            events_.push_back(e);
-            const char byte = 1;
-            if (pipe_[1] >= 0) [[maybe_unused]] auto n = ::write(pipe_[1], &byte, 1);
-        });
-    }
-    ~VirtualHotplugMonitor() override {
-        keyboard_->removeHotplugListener(id_);
-        if (pipe_[0] >= 0) ::close(pipe_[0]);
-        if (pipe_[1] >= 0) ::close(pipe_[1]);
-    }
-    VirtualHotplugMonitor(const VirtualHotplugMonitor&) = delete;
-    VirtualHotplugMonitor& operator=(const VirtualHotplugMonitor&) = delete;
-
-    int fd() const override { return pipe_[0]; }
-    std::vector<HotplugEvent> takeEvents() override {
-        char drain[64];
-        while (pipe_[0] >= 0 && ::read(pipe_[0], drain, sizeof drain) > 0) {
-        }
-        std::lock_guard lock(mutex_);
-        auto events = foldHotplugEvents(events_);
-        events_.clear();
-        return events;
-    }
-
-private:
-    std::shared_ptr<VirtualKeyboard> keyboard_;
-    int pipe_[2] = {-1, -1};
-    int id_ = 0;
-    std::mutex mutex_;
-    std::vector<HotplugEvent> events_;
 };
 
 }  // namespace
