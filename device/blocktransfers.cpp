@@ -25,7 +25,8 @@ bool readBlock(CommandHandle& handle, const Frame& announce, BlockPacing pacing,
     bool whole = true;
     for (std::size_t i = 0; i < reports; ++i) {
         DataReport report{};
-        if (handle.readReport(report)) {
+        const auto got = handle.readReport(report);
+        if (got == CommandHandle::ReadResult::Report) {
             const std::size_t offset = i * kDataChunkSize;
             const std::size_t count = std::min(kDataChunkSize, block.size() - offset);
             std::copy_n(report.begin() + 1, count, block.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -34,6 +35,9 @@ bool readBlock(CommandHandle& handle, const Frame& announce, BlockPacing pacing,
         }
         if (pacing.afterEachReport >= 0) handle.wait(pacing.afterEachReport);
         if (!handle.isOpen()) return false;  // gone: the rest cannot arrive
+        // A keyboard that sent nothing in time sends no more for this block;
+        // waiting out each remaining report would only stall the sequence.
+        if (got == CommandHandle::ReadResult::Nothing) return false;
     }
     return whole;
 }

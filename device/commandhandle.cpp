@@ -76,12 +76,18 @@ bool CommandHandle::writeReport(const DataReport& report) {
                     [&](HidDevice& d) { return d.write(report); });
 }
 
-bool CommandHandle::readReport(DataReport& report) {
+CommandHandle::ReadResult CommandHandle::readReport(DataReport& report) {
     DataReport incoming{};
-    const bool ok = transfer(Transfer::DataIn, incoming, incoming.size(),
-                             [&](HidDevice& d) { return d.read(incoming, kDataReadTimeoutMs); });
-    if (ok) report = incoming;
-    return ok;
+    int got = -1;
+    const bool ok = transfer(Transfer::DataIn, incoming, incoming.size(), [&](HidDevice& d) {
+        got = d.read(incoming, kDataReadTimeoutMs);
+        return got;
+    });
+    if (ok) {
+        report = incoming;
+        return ReadResult::Report;
+    }
+    return got == 0 ? ReadResult::Nothing : ReadResult::Failed;
 }
 
 }  // namespace orvane

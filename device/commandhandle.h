@@ -26,9 +26,9 @@ enum class Transfer { FeatureOut, FeatureIn, DataOut, DataIn };
 
 class CommandHandle {
 public:
-    // Data reports follow their announcing frame at once; a keyboard that
-    // sends none must not hold the sequence forever.
-    static constexpr int kDataReadTimeoutMs = 1000;
+    // Data reports follow their announcing frame within milliseconds; a
+    // keyboard that sends none must not hold the sequence for long.
+    static constexpr int kDataReadTimeoutMs = 250;
 
     explicit CommandHandle(Sleeper& sleeper);
     CommandHandle(const CommandHandle&) = delete;
@@ -44,8 +44,9 @@ public:
     // Presets byte 0 (the report id) to 0 and fetches the reply of the last query.
     bool getFeature(Frame& reply);
     bool writeReport(const DataReport& report);
-    // True only for a whole 65-byte report.
-    bool readReport(DataReport& report);
+    enum class ReadResult { Report, Nothing, Failed };
+    // Report only for a whole 65-byte report; Nothing when none came in time.
+    ReadResult readReport(DataReport& report);
 
     // Pacing: a wait of 0 is a yield. Use only where the protocol asks for it.
     void wait(int milliseconds) { sleeper_.sleep(std::chrono::milliseconds(milliseconds)); }

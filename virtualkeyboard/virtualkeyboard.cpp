@@ -145,6 +145,11 @@ void VirtualKeyboard::setGarbageReplies(bool on) {
     garbage_ = on;
 }
 
+void VirtualKeyboard::setSilentBlocks(bool on) {
+    std::lock_guard lock(mutex_);
+    silentBlocks_ = on;
+}
+
 void VirtualKeyboard::unplugAfterTransfers(std::optional<unsigned> n) {
     std::lock_guard lock(mutex_);
     unplugAfter_ = n;

@@ -62,6 +62,7 @@ public:
     void setAcknowledging(bool on);                      // off: no acknowledgements at all
     void setAcknowledgementDelay(std::chrono::milliseconds delay);  // late acknowledgements
     void setGarbageReplies(bool on);                     // reply frames and data reports of noise
+    void setSilentBlocks(bool on);                       // block reads answered with no data reports
     // Unplugs itself when a command-interface transfer would be number n+1.
     void unplugAfterTransfers(std::optional<unsigned> n);
     unsigned transfers() const;
@@ -127,6 +128,7 @@ private:
     bool acknowledging_ = true;
     std::chrono::milliseconds ackDelay_{0};
     bool garbage_ = false;
+    bool silentBlocks_ = false;
     std::optional<unsigned> unplugAfter_;
     unsigned transfers_ = 0;
     std::uint32_t noise_ = 0x2545F491u;

@@ -87,6 +87,7 @@ int VirtualKeyboard::eventIn(unsigned generation, std::span<std::uint8_t> report
 
 void VirtualKeyboard::queueBlockLocked(std::span<const std::uint8_t> block, std::size_t reports) {
     dataIn_.clear();  // a new block read replaces whatever was left unread
+    if (silentBlocks_) return;
     for (std::size_t i = 0; i < reports; ++i) {
         std::array<std::uint8_t, 65> chunk{};
         const std::size_t offset = i * kChunk;

@@ -38,7 +38,7 @@ TEST(CommandHandle, FailureOnAPresentDeviceKeepsItOpenAndAGoneDeviceClosesOnce) 
 
     gone = true;
     DataReport report{};
-    EXPECT_FALSE(handle.readReport(report));
+    EXPECT_EQ(handle.readReport(report), CommandHandle::ReadResult::Failed);
     EXPECT_FALSE(handle.isOpen());
     EXPECT_TRUE(handle.lost());
     EXPECT_FALSE(handle.writeReport(report));  // closed now: fails without asking anyone

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "device/readall.h"
 #include "linkfixture.h"
 
 namespace orvane {
@@ -169,6 +170,21 @@ TEST(BlockTransfers, MacroSlotAndColorTableRoundTrip) {
     EXPECT_TRUE(std::ranges::equal(macroSlot(*back, 7), macroSlot(*data, 7)));
     EXPECT_TRUE(std::ranges::equal(keyColorTable(*back, 3), keyColorTable(*data, 3)));
     EXPECT_TRUE(std::ranges::all_of(macroSlot(*back, 6), [](auto b) { return b == 0; }));
+}
+
+TEST(BlockTransfers, KeyboardSendingNoDataStopsEachBlockAtItsFirstMissingReport) {
+    VirtualRig rig;
+    rig.keyboard->setSilentBlocks(true);
+    auto handle = rig.commandHandle();
+    auto data = std::make_unique<MouseData>();
+    data->MacroSlots.fill(0x5A);
+    data->KeyColorTables.fill(0x5A);
+    readAll(*handle, *data);
+    // One attempt per block (key table, mask, 32 slots, 5 tables), not one per report.
+    EXPECT_EQ(test::entriesOf(rig.keyboard->transcript(), Kind::DataIn).size(), 0u);
+    EXPECT_EQ(rig.keyboard->transfers(), 1u + 2 + 7 * 2 + 3 * 2 + 39 * 3);
+    EXPECT_TRUE(std::ranges::all_of(data->MacroSlots, [](auto b) { return b == 0x5A; }));
+    EXPECT_TRUE(std::ranges::all_of(data->KeyColorTables, [](auto b) { return b == 0x5A; }));
 }
 
 TEST(Commands, ClosedHandleFailsSilentlyAndLeavesFields) {
