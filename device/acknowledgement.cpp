@@ -35,4 +35,9 @@ void AckFlag::setInterrupted(bool interrupted) {
     changed_.notify_all();
 }
 
+bool AckFlag::interrupted() const {
+    std::lock_guard lock(mutex_);
+    return interrupted_;
+}
+
 }  // namespace orvane

@@ -21,6 +21,7 @@ public:
     // While interrupted, waits return at once: the event interface is gone,
     // so no acknowledgement can come.
     void setInterrupted(bool interrupted);
+    bool interrupted() const;
 
 private:
     mutable std::mutex mutex_;

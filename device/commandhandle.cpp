@@ -22,6 +22,20 @@ bool CommandHandle::isOpen() const {
     return device_ != nullptr;
 }
 
+bool CommandHandle::closeIfGone() {
+    std::function<void()> onLoss;
+    {
+        std::lock_guard lock(io_);
+        if (!device_) return true;
+        if (!device_->gone()) return false;
+        device_.reset();
+        lost_ = true;
+        onLoss = lossHandler_;
+    }
+    if (onLoss) onLoss();
+    return true;
+}
+
 void CommandHandle::setObserver(std::function<void(Transfer, std::span<const std::uint8_t>)> observer) {
     std::lock_guard lock(io_);
     observer_ = std::move(observer);

@@ -37,6 +37,9 @@ public:
     void attach(std::unique_ptr<HidDevice> device);
     void close();
     bool isOpen() const;
+    // Closes the handle (reporting the loss) when its device has left the
+    // system, without a transfer. Returns whether the handle is closed.
+    bool closeIfGone();
     // The last close was caused by a transfer that found the device gone.
     bool lost() const { return lost_.load(); }
 

@@ -49,6 +49,9 @@ WriteResult writeAll(CommandHandle& handle, AckFlag& ack, MouseData& working, Mo
     const ChangedGroups changed = compareGroups(working, saved);
     if (!changed.any()) return WriteResult::NothingChanged;
     if (!handle.isOpen()) return WriteResult::NotConnected;
+    // Without the event interface no acknowledgement can come: better to send
+    // nothing than to leave the keyboard after phase 1 with its lights at 0.
+    if (ack.interrupted()) return handle.closeIfGone() ? WriteResult::NotConnected : WriteResult::NoAcknowledgement;
 
     // One group: clear the flag, send, wait for the keyboard's acknowledgement.
     auto group = [&](auto&& send) -> WriteResult {
@@ -58,7 +61,7 @@ WriteResult writeAll(CommandHandle& handle, AckFlag& ack, MouseData& working, Mo
         switch (ack.waitFor(ackLimit)) {
             case AckFlag::Wait::Acknowledged: return WriteResult::Sent;
             case AckFlag::Wait::Interrupted:
-                return handle.isOpen() ? WriteResult::NoAcknowledgement : WriteResult::NotConnected;
+                return handle.closeIfGone() ? WriteResult::NotConnected : WriteResult::NoAcknowledgement;
             case AckFlag::Wait::TimedOut: break;
         }
         linkTrace("write-all: no acknowledgement within %lld ms\n", static_cast<long long>(ackLimit.count()));

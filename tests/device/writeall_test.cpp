@@ -131,6 +131,16 @@ TEST(WriteAll, StaleAcknowledgementIsClearedBeforeTheFirstFrame) {
     EXPECT_EQ(sentCommands(rig.keyboard->transcript()), (Names{"SetLightingEffect/1"}));
 }
 
+TEST(WriteAll, WithoutTheEventInterfaceNothingIsSent) {
+    test::VirtualRig rig;
+    KeyboardLink link(rig.backend, rig.sleeper, rig.listener, ConnectedRig::fastOptions());
+    ASSERT_TRUE(link.openCommandInterface());
+    rig.image->working.mouseData.ReportRate = 2;
+    EXPECT_EQ(link.writeAll(*rig.image), WriteResult::NoAcknowledgement);
+    EXPECT_TRUE(rig.keyboard->transcript().empty());
+    EXPECT_EQ(rig.image->saved.mouseData.ReportRate, 0);
+}
+
 TEST(WriteAll, WithoutKeyboardReportsNotConnectedAndKeepsSaved) {
     ConnectedRig rig;
     rig.link.onRemoval();
