@@ -141,6 +141,19 @@ TEST(WriteAll, WithoutTheEventInterfaceNothingIsSent) {
     EXPECT_EQ(rig.image->saved.mouseData.ReportRate, 0);
 }
 
+TEST(WriteAll, UnplugWhileWaitingForTheAcknowledgementIsNotConnected) {
+    ConnectedRig rig;
+    rig.keyboard->setAcknowledgementDelay(std::chrono::milliseconds(5000));
+    working(rig).ReportRate ^= 1;
+    std::thread unplugger([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        rig.keyboard->unplug();
+    });
+    EXPECT_EQ(rig.link.writeAll(*rig.image), WriteResult::NotConnected);  // long before the 1 s limit
+    unplugger.join();
+    EXPECT_NE(saved(rig).ReportRate, working(rig).ReportRate);
+}
+
 TEST(WriteAll, WithoutKeyboardReportsNotConnectedAndKeepsSaved) {
     ConnectedRig rig;
     rig.link.onRemoval();
