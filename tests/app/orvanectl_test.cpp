@@ -1,0 +1,77 @@
+// orvanectl run as a program on the virtual keyboard, from a copy in a fresh
+// folder so its state file is the test's own.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "support/tempdir.h"
+
+namespace orvane {
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+};
+
+ToolRun run(const std::string& command) {
+    ToolRun r{-1, {}};
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return r;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) r.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+class Orvanectl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy_file(ORVANECTL_PATH, dir / "orvanectl");
+        tool = "ORVANE_KEYBOARD=virtual '" + (dir / "orvanectl").string() + "'";
+    }
+    test::TempDir dir;
+    std::string tool;
+};
+
+TEST_F(Orvanectl, DumpApplyDump) {
+    const ToolRun first = run(tool + " dump");
+    ASSERT_EQ(first.status, 0) << first.out;
+    EXPECT_NE(first.out.find("Firmware version: 1.0"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("Lighting: effect 1, speed 5, brightness 50"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("Colour tables holding data: 0 1 2 3\n"), std::string::npos) << first.out;
+
+    // A keymap.bin holding the keyboard's state with another effect.
+    auto state = test::readBytes(dir / "VirtualKeyboard.bin");
+    ASSERT_GE(state.size(), 10060u);
+    std::vector<unsigned char> keymap(state.begin(), state.begin() + 10060);
+    keymap[7451] = static_cast<unsigned char>(10 - keymap[7451]);  // the file holds the speed as shown
+    keymap[7450] = 4;
+    keymap.resize(206920, 0);
+    test::writeBytes(dir / "keymap.bin", keymap);
+
+    const ToolRun applied = run(tool + " apply '" + (dir / "keymap.bin").string() + "'");
+    ASSERT_EQ(applied.status, 0) << applied.out;
+    EXPECT_NE(applied.out.find("sent SetLightingEffect"), std::string::npos) << applied.out;
+    EXPECT_EQ(applied.out.find("WriteKeyTable"), std::string::npos) << applied.out;
+    const ToolRun after = run(tool + " dump");
+    EXPECT_NE(after.out.find("Lighting: effect 4, speed 5"), std::string::npos) << after.out;
+}
+
+TEST_F(Orvanectl, BadArgumentsAndFilesFailClearly) {
+    EXPECT_EQ(run(tool).status, 1);
+    EXPECT_EQ(run(tool + " apply").status, 1);
+    const ToolRun missing = run(tool + " apply '" + (dir / "absent.bin").string() + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("cannot read"), std::string::npos);
+    test::writeBytes(dir / "short.bin", std::vector<unsigned char>(100, 1));
+    const ToolRun shortFile = run(tool + " apply '" + (dir / "short.bin").string() + "'");
+    EXPECT_EQ(shortFile.status, 1);
+    EXPECT_NE(shortFile.out.find("fewer than"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvane
