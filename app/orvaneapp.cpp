@@ -6,10 +6,10 @@
 
 #include "app/orvanedlg.h"
 #include "platform/desktopshell.h"
-#include "platform/hidbackendfactory.h"
 #include "platform/languagesetting.h"
 #include "platform/singleinstance.h"
 #include "platform/sleeper.h"
+#include "virtualkeyboard/makehidbackend.h"
 
 namespace orvane {
 
@@ -25,11 +25,10 @@ int COrvaneApp::InitInstance() {
     if (!instance.claim()) return 0;  // the first instance shows its window
 
     const std::filesystem::path dataFolder = QCoreApplication::applicationDirPath().toStdString();
-    std::unique_ptr<HidLink> link = makeHidLink(dataFolder);
+    std::unique_ptr<HidBackend> backend = makeHidBackend(dataFolder);
     DesktopShell shell;
     COrvaneDlg::Environment env{settingsImage(),
-                                link->backend(),
-                                link->hotplug(),
+                                *backend,
                                 realSleeper(),
                                 shell,
                                 dataFolder,

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
@@ -22,9 +21,12 @@
 #include "keymap/keylabels.h"
 #include "keymap/modifiedkeys.h"
 #include "mainwindow/paintall.h"
-#include "platform/hotplugmonitor.h"
+#include "mainwindow/resourceimages.h"
+#include "mainwindow/skincanvas.h"
+#include "mainwindow/sliderface.h"
+#include "platform/hidbackend.h"
+#include "platform/hotplugwatcher.h"
 #include "settings/settingsfiles.h"
-#include "skin/resources.h"
 
 Q_LOGGING_CATEGORY(lcMainWindow, "orvane.mainwindow", QtWarningMsg)
 
@@ -35,9 +37,9 @@ QString qs(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The slower safety net beside the udev monitor: a machine without udevd, or
-// a missed notification, still finds the keyboard within a few seconds.
-constexpr int kRescanIntervalMs = 3000;
+// Shown in the help window and opened by its first row.
+const QString kHelpWebAddress = QStringLiteral("https://www.orvane.example/");
+
 // Arrival waits for the keyboard to settle before it is opened.
 constexpr int kArrivalSettleMs = 2000;
 
@@ -47,7 +49,7 @@ COrvaneDlg::COrvaneDlg(Environment env, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       env_(std::move(env)),
       image_(env_.image),
-      skin_(env_.dataFolder, env_.languageCode),
+      skin_(SkinImages::skinFolder(QString::fromStdString(env_.dataFolder.string()) + u'/', env_.languageCode)),
       link_(env_.backend, env_.sleeper, *this),
       controller_(image_, state_, env_.dataFolder, *this) {
     setWindowTitle(qs(kWindowTitle));
@@ -61,9 +63,7 @@ COrvaneDlg::~COrvaneDlg() {
     // Icon first, then notifications, then the link: the reader is stopped and
     // joined before its interface is closed.
     if (tray_ != nullptr) tray_->hide();
-    delete hotplugNotifier_;
-    hotplugNotifier_ = nullptr;
-    if (rescanTimer_ != nullptr) rescanTimer_->stop();
+    hotplug_.reset();
     link_.shutdown();
 }
 
@@ -72,8 +72,8 @@ void COrvaneDlg::OnInitDialog() {
     state_ = MainWindowState{};
     state_.DiyColorMode = false;
     readVersionFile(image_, env_.dataFolder);
-    const QSize size = skin_.imageSize(QStringLiteral("main.png"));
-    resize(size.isValid() ? size : QSize(1000, 645));
+    const QSize size = skin_.image(u"main.png").size();
+    resize(size.isValid() && !size.isEmpty() ? size : QSize(1000, 645));
     image_.modifiedKeyFlags.fill(0);
     setUpHotplug();
     setUpSliders();
@@ -140,31 +140,19 @@ void COrvaneDlg::setUpTray() {
 }
 
 void COrvaneDlg::setUpHotplug() {
-    if (env_.hotplug != nullptr && env_.hotplug->fd() >= 0) {
-        hotplugNotifier_ = new QSocketNotifier(env_.hotplug->fd(), QSocketNotifier::Read, this);
-        connect(hotplugNotifier_, &QSocketNotifier::activated, this, &COrvaneDlg::onHotplugReadable);
-    } else {
+    hotplug_ = std::make_unique<HotplugWatcher>(
+        env_.backend.watchHotplug(),
+        HotplugWatcher::Callbacks{[this] { onDeviceArrival(); }, [this] { onDeviceRemoval(); },
+                                  [this] { return rescanFindsKeyboard(); }});
+    // Without a monitor hot-plug still works through the slow rescan.
+    if (!hotplug_->monitoring()) {
         qCWarning(lcMainWindow) << "Cannot register for device notifications; relying on rescans";
     }
-    rescanTimer_ = new QTimer(this);
-    rescanTimer_->setInterval(kRescanIntervalMs);
-    connect(rescanTimer_, &QTimer::timeout, this, &COrvaneDlg::onRescan);
-    rescanTimer_->start();
 }
 
-void COrvaneDlg::onHotplugReadable() {
-    for (const HotplugEvent event : env_.hotplug->takeEvents()) {
-        if (event == HotplugEvent::Arrival) {
-            onDeviceArrival();
-        } else {
-            onDeviceRemoval();
-        }
-    }
-}
-
-void COrvaneDlg::onRescan() {
-    if (arrivalPending_ || (link_.commandOpen() && link_.eventOpen())) return;
-    if (link_.rescanFindsKeyboard()) onDeviceArrival();
+bool COrvaneDlg::rescanFindsKeyboard() {
+    if (arrivalPending_ || (link_.commandOpen() && link_.eventOpen())) return false;
+    return link_.rescanFindsKeyboard();
 }
 
 void COrvaneDlg::onDeviceArrival() {
@@ -258,7 +246,8 @@ void COrvaneDlg::paintAll() {
 
 void COrvaneDlg::drawSliderFace(SliderKind kind) {
     const SliderFace& face = state_.slider(kind);
-    DrawSliderFace(canvas_, image_, state_, kind, skin_);
+    SkinCanvas canvas(canvas_, skin_);
+    DrawSliderFace(canvas, image_, state_, face.id);
     update(face.x, face.y, face.width, face.height + 2);
 }
 

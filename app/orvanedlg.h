@@ -20,16 +20,14 @@
 #include "settings/settingsimage.h"
 
 class QMenu;
-class QSocketNotifier;
 class QSystemTrayIcon;
-class QTimer;
 
 namespace orvane {
 
 class CBitSlider;
 class HidBackend;
 class HostShell;
-class HotplugMonitor;
+class HotplugWatcher;
 class Sleeper;
 
 class COrvaneDlg : public QWidget, public MainWindowHost, public LinkListener {
@@ -38,7 +36,6 @@ public:
     struct Environment {
         SettingsImage& image;
         HidBackend& backend;
-        HotplugMonitor* hotplug;  // may be null: then only the slow rescan finds the keyboard
         Sleeper& sleeper;
         HostShell& shell;
         std::filesystem::path dataFolder;
@@ -119,8 +116,7 @@ private:
     void setUpSliders();
     void setUpTray();
     void setUpHotplug();
-    void onHotplugReadable();
-    void onRescan();
+    bool rescanFindsKeyboard();
     void onTrayCallback(int mouseMessage);
     void showBalloon();
     void onRefresh(int lParam);
@@ -140,8 +136,7 @@ private:
     std::array<CBitSlider*, 3> sliders_{};
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* trayMenu_ = nullptr;
-    QSocketNotifier* hotplugNotifier_ = nullptr;
-    QTimer* rescanTimer_ = nullptr;
+    std::unique_ptr<HotplugWatcher> hotplug_;
     bool arrivalPending_ = false;
     bool ended_ = false;
 

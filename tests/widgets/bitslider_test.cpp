@@ -7,19 +7,15 @@
 #include <QWheelEvent>
 
 #include "controls/bitslider.h"
+#include "controls/slidergeometry.h"
 
 namespace orvane {
 namespace {
 
 
 QRect groove(const CBitSlider& s) {
-    QStyleOptionSlider o;
-    o.initFrom(&s);
-    o.orientation = s.orientation();
-    o.minimum = s.minimum();
-    o.maximum = s.maximum();
-    o.sliderPosition = s.sliderPosition();
-    return s.style()->subControlRect(QStyle::CC_Slider, &o, QStyle::SC_SliderGroove, &s);
+    const SliderRect c = sliderChannel(s.width(), s.height());
+    return QRect(QPoint(c.left, c.top), QPoint(c.right, c.bottom - 1));
 }
 
 TEST(BitSlider, ClickHalfwayGoesToTheHigherPosition) {
