@@ -19,7 +19,6 @@
 #include "controls/bitslider.h"
 #include "device/refreshsteps.h"
 #include "keymap/keylabels.h"
-#include "keymap/modifiedkeys.h"
 #include "mainwindow/paintall.h"
 #include "mainwindow/resourceimages.h"
 #include "mainwindow/skincanvas.h"

@@ -1,7 +1,7 @@
 #include "mainwindow/maincontroller.h"
 
 #include "keymap/keytables.h"
-#include "keymap/modifiedkeys.h"
+#include "device/modifiedkeys.h"
 #include "lighting/lightingactions.h"
 #include "mainwindow/hittest.h"
 #include "mainwindow/optionactions.h"
@@ -159,7 +159,8 @@ void MainWindowController::cancel() {
     host_.hideWindow();
     copySavedToWorking(image_);
     syncSlidersFromSettings();
-    recomputeModifiedKeyFlags(image_);
+    computeModifiedKeyFlags(image_.working.mouseData, image_.working.keyAssignments,
+                            image_.modifiedKeyFlags);
     state_.DiyColorMode = image_.working.mouseData.ledEffect.LEDEffectMode >= kFirstKeyColorEffect;
     writeKeymapFromWorking(image_, dataFolder_);
 }

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "keymap/keytables.h"
-#include "keymap/modifiedkeys.h"
+#include "device/modifiedkeys.h"
 #include "settings/settingsfiles.h"
 
 namespace orvane {
@@ -21,21 +21,21 @@ std::unique_ptr<SettingsImage> factoryImage() {
     return image;
 }
 
-TEST(ModifiedKeys, FactoryStateFlagsNothingAndFnIsNeverFlagged) {
+TEST(ModifiedKeyCases, FactoryStateFlagsNothingAndFnIsNeverFlagged) {
     auto image = factoryImage();
     image->modifiedKeyFlags.fill(1);
-    recomputeModifiedKeyFlags(*image);
+    computeModifiedKeyFlags(image->working.mouseData, image->working.keyAssignments, image->modifiedKeyFlags);
     for (std::size_t p = 0; p < kKeyPositionCount; ++p) EXPECT_EQ(image->modifiedKeyFlags[p], 0) << p;
     EXPECT_EQ(image->modifiedKeyFlags[200], 1);  // outside the positions: untouched
 
     // Fn disabled and given another usage: still not flagged.
     setKeyEnabled(image->working.mouseData, deviceSlotOfPosition(100), false);
     image->working.mouseData.DeviceKeyTable[KeyPositionEntryMap[100] + 2] = 0x04;
-    recomputeModifiedKeyFlags(*image);
+    computeModifiedKeyFlags(image->working.mouseData, image->working.keyAssignments, image->modifiedKeyFlags);
     EXPECT_EQ(image->modifiedKeyFlags[100], 0);
 }
 
-TEST(ModifiedKeys, EachReasonFlagsTheKey) {
+TEST(ModifiedKeyCases, EachReasonFlagsTheKey) {
     auto image = factoryImage();
     auto& md = image->working.mouseData;
     auto& records = image->working.keyAssignments.records;
@@ -47,7 +47,7 @@ TEST(ModifiedKeys, EachReasonFlagsTheKey) {
     records[65].mapData[0] = 0x44;
     setKeyEnabled(md, deviceSlotOfPosition(0), false);             // Esc disabled
     md.DeviceKeyTable[KeyPositionEntryMap[1] + 1] = 0xE0;          // only byte 2 counts
-    recomputeModifiedKeyFlags(*image);
+    computeModifiedKeyFlags(image->working.mouseData, image->working.keyAssignments, image->modifiedKeyFlags);
     EXPECT_EQ(image->modifiedKeyFlags[42], 1);
     EXPECT_EQ(image->modifiedKeyFlags[63], 1);
     EXPECT_EQ(image->modifiedKeyFlags[64], 1);
@@ -56,7 +56,7 @@ TEST(ModifiedKeys, EachReasonFlagsTheKey) {
     EXPECT_EQ(image->modifiedKeyFlags[1], 0);
     // Backslash's factory usage is 0x31 although its label table usage is 0x32.
     md.DeviceKeyTable[KeyPositionEntryMap[54] + 2] = 0x32;
-    recomputeModifiedKeyFlags(*image);
+    computeModifiedKeyFlags(image->working.mouseData, image->working.keyAssignments, image->modifiedKeyFlags);
     EXPECT_EQ(image->modifiedKeyFlags[54], 1);
 }
 
