@@ -1,5 +1,7 @@
 #include "controls/bitwnd.h"
 
+#include "controls/bititemgeometry.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,18 +10,23 @@
 namespace orvane {
 
 CBitItem::CBitItem(QImage image, int itemWidth, int itemHeight) : image_(std::move(image)) {
-    const int w = std::max(1, image_.width());
-    const int h = std::max(1, image_.height());
-    itemWidth_ = itemWidth > 0 ? itemWidth : w;
-    itemHeight_ = itemHeight > 0 ? itemHeight : h;
-    vertical_ = image_.width() < image_.height();
-    count_ = std::max(1, vertical_ ? h / itemHeight_ : w / itemWidth_);
+    // A missing or unusable image still gives one item of its whole size, so
+    // a window built on it draws nothing rather than failing.
+    const auto geometry =
+        BitItemGeometry::make(image_.width(), image_.height(), itemWidth, itemHeight)
+            .value_or(BitItemGeometry{image_.width(), image_.height(), std::max(1, image_.width()),
+                                      std::max(1, image_.height()), false, 1});
+    itemWidth_ = geometry.itemWidth;
+    itemHeight_ = geometry.itemHeight;
+    vertical_ = geometry.vertical;
+    count_ = std::max(1, geometry.count);
+    geometry_ = geometry;
 }
 
 QRect CBitItem::itemRect(int n) const {
-    n = std::clamp(n, 0, count_ - 1);
-    if (vertical_) return QRect(0, n * itemHeight_, itemWidth_, itemHeight_);
-    return QRect(n * itemWidth_, 0, itemWidth_, itemHeight_);
+    const ItemRect r = geometry_.itemRect(std::clamp(n, 0, count_ - 1));
+    if (r.width() <= 0) return QRect(0, 0, itemWidth_, itemHeight_);
+    return QRect(r.left, r.top, r.width(), r.height());
 }
 
 CBitWnd::CBitWnd(QWidget* parent) : QWidget(parent) {
@@ -41,13 +48,13 @@ void CBitWnd::paintEvent(QPaintEvent*) {
 
 void CBitWnd::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
-    state_ = strip_ && strip_->count() > 1 ? Hover : Normal;
+    state_ = bitWndStateOnHover(strip_ ? strip_->count() : 0, false);
     update();
 }
 
 void CBitWnd::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    state_ = Normal;
+    state_ = bitWndStateOnLeave(strip_ ? strip_->count() : 0, false);
     update();
 }
 
@@ -56,13 +63,13 @@ void CBitWnd::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CBitWnd::mousePressEvent(QMouseEvent* event) {
-    state_ = strip_ && strip_->count() >= 3 ? Pressed : Normal;
+    state_ = bitWndStateOnPress(strip_ ? strip_->count() : 0, false);
     update();
     forward(event);
 }
 
 void CBitWnd::mouseReleaseEvent(QMouseEvent* event) {
-    state_ = strip_ && strip_->count() > 1 ? Hover : Normal;
+    if (const auto next = bitWndStateOnRelease(strip_ ? strip_->count() : 0, false)) state_ = *next;
     update();
     emit clicked();
     forward(event);

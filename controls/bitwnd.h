@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "controls/bititemgeometry.h"
+
 namespace orvane {
 
 // One image cut into equal items side by side, or stacked when it is taller than wide.
@@ -29,6 +31,7 @@ private:
     int itemHeight_;
     bool vertical_;
     int count_;
+    BitItemGeometry geometry_;
 };
 
 class CBitWnd : public QWidget {
