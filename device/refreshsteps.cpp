@@ -21,13 +21,7 @@ RefreshOutcome restoreFactorySettings(KeyboardLink& link, SettingsImage& image,
     link.factoryResetAndRead(data);
     RefreshOutcome outcome;
     outcome.sliders = slidersOf(data);
-    image.modifiedKeyFlags.fill(0);
-    data.KeyEnableMask.fill(0xFF);
-    image.working.keyAssignments = KeyAssignmentTable{};
-    stampKeyCodes(image.working.keyAssignments);
-    // The saved copies follow only when the file holding them was written.
-    outcome.keymapWritten = writeKeymapFromWorking(image, dataFolder);
-    if (outcome.keymapWritten) copyWorkingToSaved(image);
+    outcome.keymapWritten = settleAfterFactoryReset(image, dataFolder);
     return outcome;
 }
 

@@ -179,10 +179,7 @@ void MainWindowController::restoreFactorySettings() {
     state_.ResponseTimeCollapsed = state_.ReportRateCollapsed = true;
     host_.factoryResetKeyboard();
     syncSlidersFromSettings();
-    resetSettingsAfterFactoryReset(image_);
-    // The saved copy follows only when keymap.bin could be written.
-    SettingsCopy saved = image_.working;
-    if (writeKeymapFile(dataFolder_, saved.mouseData, saved.keyAssignments)) copyWorkingToSaved(image_);
+    settleAfterFactoryReset(image_, dataFolder_);
     host_.setWaitCursor(false);
 }
 

@@ -1,7 +1,6 @@
 #include "mainwindow/optionactions.h"
 
 #include "mainwindow/sectionlayout.h"
-#include "settings/settingsfiles.h"
 
 namespace orvane {
 namespace {
@@ -34,13 +33,6 @@ void releaseOnResponseTimeList(MouseData& data, MainWindowState& state, int x, i
 FactoryResetQuestion factoryResetQuestion(std::int16_t languageCode) {
     if (languageCode == kLanguageChinese) return {u"确认恢复至出厂设置吗？", u"出厂设置"};
     return {u"Confirm to return Factory Setting?", u"Factory Setting"};
-}
-
-void resetSettingsAfterFactoryReset(SettingsImage& image) {
-    image.modifiedKeyFlags.fill(0);
-    image.working.mouseData.KeyEnableMask.fill(0xFF);
-    image.working.keyAssignments = KeyAssignmentTable{};
-    stampKeyCodes(image.working.keyAssignments);
 }
 
 }  // namespace orvane

@@ -22,8 +22,4 @@ struct FactoryResetQuestion {
 };
 FactoryResetQuestion factoryResetQuestion(std::int16_t languageCode);
 
-// After the keyboard was reset and read back: no key modified, every key
-// enabled, every assignment cleared and stamped again.
-void resetSettingsAfterFactoryReset(SettingsImage& image);
-
 }  // namespace orvane

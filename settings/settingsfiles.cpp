@@ -74,6 +74,16 @@ bool writeMacroFile(const MacroStore& store, const fs::path& dataFolder) {
     return writeFileAtomically(dataFolder / kMacroFileName, {bytesOf(store)});
 }
 
+bool settleAfterFactoryReset(SettingsImage& image, const fs::path& dataFolder) {
+    image.modifiedKeyFlags.fill(0);
+    image.working.mouseData.KeyEnableMask.fill(0xFF);
+    image.working.keyAssignments = KeyAssignmentTable{};
+    stampKeyCodes(image.working.keyAssignments);
+    if (!writeKeymapFromWorking(image, dataFolder)) return false;
+    copyWorkingToSaved(image);
+    return true;
+}
+
 bool readVersionFile(SettingsImage& image, const fs::path& dataFolder) {
     image.fileFirmwareVersion = {0, 0, 0, 0};
     std::array<std::byte, 12> text{};

@@ -54,6 +54,12 @@ bool writeMacroFile(const MacroStore& store, const std::filesystem::path& dataFo
 // the file was read.
 bool readVersionFile(SettingsImage& image, const std::filesystem::path& dataFolder);
 
+// The local half of a factory reset, after the keyboard was reset and read
+// back into the working MouseData: no key modified, every key enabled, every
+// assignment cleared and stamped again, keymap.bin written, and the saved
+// copies following only when that write succeeded. Returns whether it did.
+bool settleAfterFactoryReset(SettingsImage& image, const std::filesystem::path& dataFolder);
+
 // Overwrites keyCode of records 0..107 with each position's own virtual-key code.
 void stampKeyCodes(KeyAssignmentTable& table);
 
