@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/hostshell.h"
+#include "platform/hostshell.h"
 
 namespace orvane {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/hostshell.h"
+#include "platform/hostshell.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {

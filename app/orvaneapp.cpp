@@ -6,6 +6,7 @@
 
 #include "app/orvanedlg.h"
 #include "platform/desktopshell.h"
+#include "platform/qtdialogs.h"
 #include "platform/languagesetting.h"
 #include "platform/singleinstance.h"
 #include "platform/sleeper.h"
@@ -27,10 +28,12 @@ int COrvaneApp::InitInstance() {
     const std::filesystem::path dataFolder = QCoreApplication::applicationDirPath().toStdString();
     std::unique_ptr<HidBackend> backend = makeHidBackend(dataFolder);
     DesktopShell shell;
+    QtDialogs dialogs;
     COrvaneDlg::Environment env{settingsImage(),
                                 *backend,
                                 realSleeper(),
                                 shell,
+                                dialogs,
                                 dataFolder,
                                 readLanguageCode(),
                                 QSystemTrayIcon::isSystemTrayAvailable()};

@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSystemTrayIcon>
@@ -20,8 +18,8 @@
 #include "device/refreshsteps.h"
 #include "keymap/keylabels.h"
 #include "mainwindow/paintall.h"
-#include "mainwindow/resourceimages.h"
-#include "mainwindow/skincanvas.h"
+#include "drawing/resourceimages.h"
+#include "drawing/skincanvas.h"
 #include "mainwindow/sliderface.h"
 #include "platform/hidbackend.h"
 #include "platform/hotplugwatcher.h"
@@ -200,13 +198,8 @@ void COrvaneDlg::onTrayCallback(int mouseMessage) {
 void COrvaneDlg::showBalloon() {
     if (tray_ != nullptr && QSystemTrayIcon::supportsMessages()) {
         tray_->showMessage(qs(kBalloonTitle), qs(kNoKeyboardBalloon), QSystemTrayIcon::Information);
-    } else if (modal_.enabled) {
-        ++modal_.messages;
     } else {
-        auto* box = new QMessageBox(QMessageBox::Information, qs(kBalloonTitle), qs(kNoKeyboardBalloon),
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        env_.dialogs.showNotice(kNoKeyboardBalloon, kBalloonTitle);
     }
 }
 
@@ -370,29 +363,14 @@ void COrvaneDlg::setWaitCursor(bool waiting) {
     }
 }
 
-std::optional<Rgb> COrvaneDlg::chooseColor() {
-    if (modal_.enabled) return modal_.colour;
-    const QColor c = QColorDialog::getColor(Qt::black, this);
-    if (!c.isValid()) return std::nullopt;
-    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-               static_cast<std::uint8_t>(c.blue())};
-}
+std::optional<Rgb> COrvaneDlg::chooseColor() { return env_.dialogs.chooseColor(); }
 
 bool COrvaneDlg::confirm(std::u16string_view text, std::u16string_view caption) {
-    if (modal_.enabled) {
-        ++modal_.confirmations;
-        return modal_.confirm;
-    }
-    return QMessageBox::question(this, qs(caption), qs(text), QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok) == QMessageBox::Ok;
+    return env_.dialogs.confirm(text, caption);
 }
 
 void COrvaneDlg::showMessage(std::u16string_view text, std::u16string_view caption) {
-    if (modal_.enabled) {
-        ++modal_.messages;
-        return;
-    }
-    QMessageBox::warning(this, qs(caption), qs(text));
+    env_.dialogs.showMessage(text, caption);
 }
 
 SaveOutcome COrvaneDlg::writeAll() {

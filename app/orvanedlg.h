@@ -16,7 +16,7 @@
 #include "mainwindow/maincontroller.h"
 #include "mainwindow/mainwindowhost.h"
 #include "mainwindow/mainwindowstate.h"
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 #include "settings/settingsimage.h"
 
 class QMenu;
@@ -26,6 +26,7 @@ namespace orvane {
 
 class CBitSlider;
 class HidBackend;
+class Dialogs;
 class HostShell;
 class HotplugWatcher;
 class Sleeper;
@@ -38,6 +39,7 @@ public:
         HidBackend& backend;
         Sleeper& sleeper;
         HostShell& shell;
+        Dialogs& dialogs;
         std::filesystem::path dataFolder;
         std::int16_t languageCode;
         bool trayAvailable;
@@ -89,17 +91,6 @@ public:
     void onDeviceArrival();
     void onDeviceRemoval();
 
-    // Test hooks for modal answers (the colour chooser and message boxes are
-    // replaced so widget tests run without a person).
-    struct ModalAnswers {
-        bool enabled = false;
-        std::optional<Rgb> colour;
-        bool confirm = true;
-        int messages = 0;
-        int confirmations = 0;
-    };
-    ModalAnswers& modalAnswers() { return modal_; }
-
 signals:
     void dialogEnded();
 
@@ -143,8 +134,6 @@ private:
     // Dragging by hand where the platform offers no system move.
     bool manualDrag_ = false;
     QPoint dragOffset_;
-
-    ModalAnswers modal_;
 };
 
 }  // namespace orvane

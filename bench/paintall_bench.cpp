@@ -12,7 +12,7 @@
 
 #include "mainwindow/mainwindowstate.h"
 #include "mainwindow/paintall.h"
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 #include "settings/settingsimage.h"
 
 using namespace orvane;

@@ -10,6 +10,7 @@
 
 #include "app/orvanedlg.h"
 #include "platform/desktopshell.h"
+#include "platform/qtdialogs.h"
 #include "platform/sleeper.h"
 #include "virtualkeyboard/virtualhidbackend.h"
 
@@ -41,10 +42,11 @@ int main(int argc, char** argv) {
         auto keyboard = std::make_shared<orvane::VirtualKeyboard>();
         orvane::VirtualHidBackend backend(keyboard);
         orvane::DesktopShell shell;
+        orvane::QtDialogs dialogs;
         auto image = std::make_unique<orvane::SettingsImage>();
         QElapsedTimer timer;
         timer.start();
-        orvane::COrvaneDlg window({*image, backend, orvane::realSleeper(), shell,
+        orvane::COrvaneDlg window({*image, backend, orvane::realSleeper(), shell, dialogs,
                                    dir.path().toStdString(), orvane::kLanguageEnglish, false});
         FirstPaint probe;
         window.installEventFilter(&probe);

@@ -8,16 +8,13 @@
 #include <string_view>
 
 #include "mainwindow/mainwindowstate.h"
+#include "platform/dialogs.h"
 
 namespace orvane {
 struct PendingAssignment;
 }
 
 namespace orvane {
-
-struct Rgb {
-    std::uint8_t red = 0, green = 0, blue = 0;
-};
 
 // What a Save achieved on the keyboard.
 enum class SaveOutcome {

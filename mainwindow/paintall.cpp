@@ -5,7 +5,7 @@
 #include "mainwindow/keypicturetable.h"
 #include "mainwindow/optionsections.h"
 #include "mainwindow/paintcontext.h"
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 
 namespace orvane {
 

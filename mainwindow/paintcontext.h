@@ -5,7 +5,7 @@
 
 #include "mainwindow/mainwindowstate.h"
 #include "mainwindow/sectionlayout.h"
-#include "mainwindow/skincanvas.h"
+#include "drawing/skincanvas.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "controls/slidergeometry.h"
-#include "mainwindow/resourceimages.h"
-#include "mainwindow/skincanvas.h"
+#include "drawing/resourceimages.h"
+#include "drawing/skincanvas.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {

@@ -1,7 +1,7 @@
 // The desktop side of host actions, the updater and the help window's web link.
 #pragma once
 
-#include "app/hostshell.h"
+#include "platform/hostshell.h"
 
 namespace orvane {
 

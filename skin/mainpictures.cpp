@@ -5,7 +5,7 @@
 #include <QPainterPath>
 
 #include "controls/slidergeometry.h"
-#include "mainwindow/resourceimages.h"
+#include "drawing/resourceimages.h"
 #include "skin/keyboardpicture.h"
 #include "skin/skinstyle.h"
 

@@ -11,7 +11,7 @@
 #include "keymap/keytables.h"
 #include "mainwindow/mainwindowstate.h"
 #include "mainwindow/paintall.h"
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 #include "mainwindow/sliderface.h"
 #include "settings/settingsimage.h"
 

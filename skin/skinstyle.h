@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "mainwindow/skinpalette.h"
+#include "drawing/skinpalette.h"
 
 namespace orvane::skin {
 

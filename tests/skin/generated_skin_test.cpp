@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "mainwindow/keypicturetable.h"
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 
 namespace orvane {
 namespace {

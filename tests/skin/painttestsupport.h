@@ -7,8 +7,8 @@
 
 #include "mainwindow/mainwindowstate.h"
 #include "mainwindow/paintall.h"
-#include "mainwindow/skincanvas.h"
-#include "mainwindow/skinimages.h"
+#include "drawing/skincanvas.h"
+#include "drawing/skinimages.h"
 #include "settings/settingsimage.h"
 #include "syntheticskin.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/skincanvas.h"
-#include "mainwindow/skinimages.h"
+#include "drawing/skincanvas.h"
+#include "drawing/skinimages.h"
 #include "syntheticskin.h"
 
 namespace orvane {

@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 #include "syntheticskin.h"
 
 namespace orvane {

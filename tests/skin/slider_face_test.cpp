@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/resourceimages.h"
+#include "drawing/resourceimages.h"
 #include "mainwindow/sliderface.h"
 #include "painttestsupport.h"
 

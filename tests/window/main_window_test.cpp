@@ -4,9 +4,10 @@
 #include <QElapsedTimer>
 #include <memory>
 
-#include "app/hostshell.h"
+#include "platform/hostshell.h"
 #include "app/orvanedlg.h"
 #include "keymap/keytables.h"
+#include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 #include "virtualkeyboard/transcriptsleeper.h"
 #include "virtualkeyboard/virtualhidbackend.h"
@@ -43,13 +44,13 @@ protected:
     VirtualHidBackend backend{keyboard};
     TranscriptSleeper sleeper{*keyboard};
     RecordingShell shell;
+    test::ScriptedDialogs dialogs;
     std::unique_ptr<SettingsImage> image = std::make_unique<SettingsImage>();
     std::unique_ptr<COrvaneDlg> window;
 
     void start() {
         window = std::make_unique<COrvaneDlg>(COrvaneDlg::Environment{
-            *image, backend, sleeper, shell, dir.path(), kLanguageEnglish, false});
-        window->modalAnswers().enabled = true;
+            *image, backend, sleeper, shell, dialogs, dir.path(), kLanguageEnglish, false});
         window->OnInitDialog();
     }
     bool readAllHandedOver() {
@@ -101,7 +102,7 @@ TEST_F(MainWindowTest, SaveWithoutAcknowledgementTellsTheUserAndKeepsTheSavedCop
     keyboard->setAcknowledging(false);
     image->working.mouseData.GameMode = image->saved.mouseData.GameMode ? 0 : 1;
     window->controller().save();
-    EXPECT_EQ(window->modalAnswers().messages, 1);
+    EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_NE(image->saved.mouseData.GameMode, image->working.mouseData.GameMode);
 }
 
@@ -132,7 +133,7 @@ TEST_F(MainWindowTest, FactoryResetIsReadBackFromTheKeyboard) {
     ASSERT_TRUE(readAllHandedOver());
     EXPECT_EQ(image->working.mouseData.ReportRate, 3);
     window->controller().restoreFactorySettings();
-    EXPECT_EQ(window->modalAnswers().confirmations, 1);
+    EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(image->working.mouseData.ReportRate, VirtualKeyboard::factoryMemory().ReportRate);
     EXPECT_EQ(image->saved.mouseData.KeyEnableMask[0], 0xFF);
     EXPECT_EQ(test::readBytes(dir / "keymap.bin").at(7477), 0xFF);
@@ -143,11 +144,11 @@ TEST_F(MainWindowTest, WithoutKeyboardOrTrayTheWindowStaysReachable) {
     start();
     EXPECT_FALSE(window->link().commandOpen());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->modalAnswers().messages, 1);  // "No Gaming Keyboard Detected!"
+    EXPECT_EQ(dialogs.messages.size(), 1);  // "No Gaming Keyboard Detected!"
     window->handleMessage(0x405, 0, 0x203);          // double click: the balloon again
-    EXPECT_EQ(window->modalAnswers().messages, 2);
+    EXPECT_EQ(dialogs.messages.size(), 2);
     window->handleMessage(0x406, 14, 0);             // other wParam: nothing
-    EXPECT_EQ(window->modalAnswers().messages, 2);
+    EXPECT_EQ(dialogs.messages.size(), 2);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-#include "mainwindow/skincanvas.h"
+#include "drawing/skincanvas.h"
 
 #include <QFont>
 #include <QFontMetrics>
 
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 
 namespace orvane {
 

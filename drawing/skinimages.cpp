@@ -1,4 +1,4 @@
-#include "mainwindow/skinimages.h"
+#include "drawing/skinimages.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "mainwindow/resourceimages.h"
+#include "drawing/resourceimages.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "mainwindow/skinpalette.h"
+#include "drawing/skinpalette.h"
 
 namespace orvane {
 
