@@ -82,7 +82,7 @@ void COrvaneDlg::OnInitDialog() {
     copyWorkingToSaved(image_);
     const KeyboardLink::StartResult started = link_.start(image_.working.mouseData);
     setUpTray();
-    paintAll();
+    controller_.repaint();
     if (started.commandOpened && started.eventOpened) {
         show();
     } else if (!env_.trayAvailable) {
@@ -161,7 +161,7 @@ void COrvaneDlg::onDeviceArrival() {
         arrivalPending_ = false;
         const ArrivalResult result = link_.onArrival(image_);
         if (result.sliders) applySliderPositions();
-        paintAll();
+        controller_.repaint();
     });
 }
 
@@ -213,7 +213,7 @@ void COrvaneDlg::onRefresh(int lParam) {
     const RefreshOutcome outcome = runRefreshSteps(link_, image_, env_.dataFolder, lParam);
     (void)outcome;
     controller_.syncSlidersFromSettings();
-    paintAll();
+    controller_.repaint();
     if (lParam == kRefreshAfterKeyboardRead) checkFirmware();
 }
 
@@ -239,7 +239,7 @@ void COrvaneDlg::paintAll() {
 void COrvaneDlg::drawSliderFace(SliderKind kind) {
     const SliderFace& face = state_.slider(kind);
     SkinCanvas canvas(canvas_, skin_);
-    DrawSliderFace(canvas, image_, state_, face.id);
+    DrawSliderFace(canvas, state_, face.id);
     update(face.x, face.y, face.width, face.height + 2);
 }
 

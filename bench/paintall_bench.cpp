@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mainwindow/mainwindowstate.h"
+#include "mainwindow/displayrules.h"
 #include "mainwindow/paintall.h"
 #include "drawing/skinimages.h"
 #include "settings/settingsimage.h"
@@ -25,6 +26,7 @@ double medianMs(SkinImages& skin, SettingsImage& image, MainWindowState& state, 
     ms.reserve(static_cast<std::size_t>(runs));
     for (int i = 0; i < runs; ++i) {
         const auto t0 = std::chrono::steady_clock::now();
+        settleMainWindow(image, state);
         PaintAll(canvas, image, state, skin, QStringLiteral("www.orvane.example"));
         const auto t1 = std::chrono::steady_clock::now();
         ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());

@@ -51,4 +51,15 @@ ThumbPlacement placeThumbAt(int sliderWidth, int sliderHeight, int position, int
 // half up, then held within the range.
 int positionAtClick(int x, int clientLeft, const SliderRect& channel, int minimum, int maximum);
 
+// What painting needs to know of one slider; the display rules and the slider widget keep it current.
+struct SliderFace {
+    int id = 0;
+    int x = 0, y = 0;            // window rectangle in main-window client coordinates
+    int width = 220, height = 17;
+    int position = 0;
+    int minimum = 0, maximum = 0;
+    int thumbX = 0, thumbY = 0;  // thumb picture relative to the slider's left and top
+    bool visible = false;
+};
+
 }  // namespace orvane

@@ -1,6 +1,6 @@
 #include "device/refreshsteps.h"
 
-#include "device/modifiedkeys.h"
+#include "keymap/modifiedkeys.h"
 #include "settings/settingsfiles.h"
 
 namespace orvane {

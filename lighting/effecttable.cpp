@@ -1,5 +1,7 @@
 #include "lighting/effecttable.h"
 
+#include "settings/settingsimage.h"
+
 namespace orvane {
 
 const std::array<std::uint8_t, kEffectRowCount> EffectCodeTable{
@@ -33,12 +35,18 @@ std::optional<std::size_t> effectRowOf(std::uint8_t effect) {
 
 std::u16string_view effectName(std::size_t row, std::int16_t languageCode) {
     if (row >= EffectNameTable.size()) return {};
-    return languageCode == 4 ? EffectNameTable[row].chinese : EffectNameTable[row].english;
+    return languageCode == kLanguageChinese ? EffectNameTable[row].chinese : EffectNameTable[row].english;
 }
 
 std::u16string_view effectNameOf(std::uint8_t effect, std::int16_t languageCode) {
     const auto row = effectRowOf(effect);
     return row ? effectName(*row, languageCode) : std::u16string_view{};
+}
+
+std::optional<std::size_t> keyColorTableOf(std::uint8_t effect) {
+    if (effect < kFirstKeyColorEffect || effect >= kFirstKeyColorEffect + kKeyColorTableCount)
+        return std::nullopt;
+    return static_cast<std::size_t>(effect - kFirstKeyColorEffect);
 }
 
 }  // namespace orvane

@@ -30,4 +30,13 @@ std::u16string_view effectName(std::size_t row, std::int16_t languageCode);
 // The displayed name of an effect number, empty when no row selects it.
 std::u16string_view effectNameOf(std::uint8_t effect, std::int16_t languageCode);
 
+// The effects whose swatches are grey, with only swatch 8 selectable.
+constexpr bool isGreySwatchEffect(int effect) { return effect == 3 || effect == 8; }
+// Effects that show the direction pictures.
+constexpr bool hasDirectionPictures(int effect) { return effect == 3 || effect == 13; }
+
+// The colour table of a per-key effect (51..55 give 0..4); nullopt for any
+// other effect, which has no table.
+std::optional<std::size_t> keyColorTableOf(std::uint8_t effect);
+
 }  // namespace orvane

@@ -2,24 +2,18 @@
 
 #include "keymap/keytables.h"
 #include "mainwindow/keypicturetable.h"
-#include "mainwindow/paintcontext.h"
+#include "drawing/paintcontext.h"
+#include "lighting/effecttable.h"
 
 namespace orvane {
 
-std::optional<std::size_t> keyColorTableOf(std::uint8_t effect) {
-    if (effect < kFirstKeyColorEffect || effect >= kFirstKeyColorEffect + kKeyColorTableCount)
-        return std::nullopt;
-    return static_cast<std::size_t>(effect - kFirstKeyColorEffect);
-}
-
-void DrawKeyColors(PaintContext& ctx) {
+void DrawKeyColors(const PaintContext& ctx, const MouseData& data) {
     // An effect past the last table (56 and up) would read beyond the five tables.
-    const auto table = keyColorTableOf(ctx.data().ledEffect.LEDEffectMode);
+    const auto table = keyColorTableOf(data.ledEffect.LEDEffectMode);
     if (!table) return;
-    const auto colours = keyColorTable(ctx.data(), *table);
+    const auto colours = keyColorTable(data, *table);
     for (std::size_t p = 0; p < kKeyPositionCount; ++p) {
         if (p >= 16 && p <= 19) continue;
-        if (p == 96) ctx.image.modifiedKeyFlags[96] = 0;
         const std::size_t e = KeyPositionEntryMap[p];
         if (e + 3 >= colours.size()) continue;
         const std::uint8_t r = colours[e + 1], g = colours[e + 2], b = colours[e + 3];

@@ -10,11 +10,7 @@ namespace orvane {
 struct PaintContext;
 struct MouseData;
 
-// The colour table of a per-key effect (51..55 give 0..4); nullopt for any
-// other effect, which has no table.
-std::optional<std::size_t> keyColorTableOf(std::uint8_t effect);
-
 // DrawKeyColors: draws nothing when the current effect has no table.
-void DrawKeyColors(PaintContext& ctx);
+void DrawKeyColors(const PaintContext& ctx, const MouseData& data);
 
 }  // namespace orvane

@@ -13,29 +13,24 @@ bool onEffectList(int x, int y) {
 
 }  // namespace
 
-void openEffectList(MainWindowState& state) {
-    state.EffectListOpen = true;
-    // Hidden so they cannot take clicks meant for the list.
-    state.slider(SliderKind::Speed).visible = false;
-    state.slider(SliderKind::Brightness).visible = false;
-}
+void openEffectList(LightingViewState& view) { view.EffectListOpen = true; }
 
-void hoverEffectList(MainWindowState& state, int x, int y) {
-    state.SelectedEffectItem =
+void hoverEffectList(LightingViewState& view, int x, int y) {
+    view.SelectedEffectItem =
         onEffectList(x, y) ? static_cast<std::uint8_t>((y - kEffectListTop) / 20) : kNoItem;
 }
 
-void releaseOnEffectList(MouseData& data, MainWindowState& state, int x, int y) {
-    state.EffectListOpen = false;
-    if (!onEffectList(x, y)) return;
+bool releaseOnEffectList(MouseData& data, LightingViewState& view, int x, int y) {
+    view.EffectListOpen = false;
+    if (!onEffectList(x, y)) return false;
     const auto row = static_cast<std::size_t>((y - kEffectListTop) / 20);
-    state.SelectedEffectItem = static_cast<std::uint8_t>(row);
+    view.SelectedEffectItem = static_cast<std::uint8_t>(row);
     LedEffect& fx = data.ledEffect;
     fx.LEDEffectMode = EffectCodeTable[row];
-    state.DiyColorMode = fx.LEDEffectMode >= kFirstKeyColorEffect;
-    state.slider(SliderKind::Speed).visible = true;
+    view.DiyColorMode = fx.LEDEffectMode >= kFirstKeyColorEffect;
     if (fx.LEDEffectMode == 1 && fx.LEDEffectColor == 8) fx.LEDEffectColor = 1;
-    if (fx.LEDEffectMode == 3 || fx.LEDEffectMode == 8) fx.LEDEffectColor = 8;
+    if (isGreySwatchEffect(fx.LEDEffectMode)) fx.LEDEffectColor = 8;
+    return true;
 }
 
 void chooseDirection(MouseData& data, int regionCode) {
@@ -45,38 +40,47 @@ void chooseDirection(MouseData& data, int regionCode) {
     data.ledEffect.LEDEffectDirection = kDirection[regionCode - 4];
 }
 
-void clickSwatch(MouseData& data, const MainWindowState& state, int swatch, MainWindowHost& host) {
+namespace {
+
+bool swatchSelectable(const MouseData& data, const LightingViewState& view, int swatch) {
     const std::uint8_t mode = data.ledEffect.LEDEffectMode;
-    if (swatch < 1 || swatch > 8 || state.LightingCollapsed || mode >= kFirstKeyColorEffect) return;
-    if ((mode == 3 || mode == 8) && swatch != 8) return;
-    if (mode == 1 && swatch == 8) return;
-    if (swatch != 8 && swatch == data.ledEffect.LEDEffectColor) {
-        if (const auto colour = host.chooseColor()) {
-            auto entry = paletteColor(data, static_cast<std::size_t>(swatch - 1));
-            entry[0] = colour->red;
-            entry[1] = colour->green;
-            entry[2] = colour->blue;
-        }
+    if (swatch < 1 || swatch > 8 || view.LightingCollapsed || mode >= kFirstKeyColorEffect) return false;
+    if (isGreySwatchEffect(mode) && swatch != 8) return false;
+    return !(mode == 1 && swatch == 8);
+}
+
+}  // namespace
+
+bool swatchClickAsksColour(const MouseData& data, const LightingViewState& view, int swatch) {
+    return swatchSelectable(data, view, swatch) && swatch != 8 && swatch == data.ledEffect.LEDEffectColor;
+}
+
+void clickSwatch(MouseData& data, const LightingViewState& view, int swatch, std::optional<Rgb> colour) {
+    if (!swatchSelectable(data, view, swatch)) return;
+    if (colour && swatchClickAsksColour(data, view, swatch)) {
+        auto entry = paletteColor(data, static_cast<std::size_t>(swatch - 1));
+        entry[0] = colour->red;
+        entry[1] = colour->green;
+        entry[2] = colour->blue;
     }
     data.ledEffect.LEDEffectColor = static_cast<std::uint8_t>(swatch);
 }
 
-void clickKeyColour(MouseData& data, std::uint8_t position, MainWindowHost& host) {
-    const std::uint8_t mode = data.ledEffect.LEDEffectMode;
+bool keyColourClickable(const MouseData& data, std::uint8_t position) {
     // A read or profile load can leave the colour view on while a built-in
     // effect is current; there is no table to write then.
-    if (position >= kKeyPositionCount || mode < kFirstKeyColorEffect ||
-        mode >= kFirstKeyColorEffect + kKeyColorTableCount) {
-        return;
-    }
-    const auto colour = host.chooseColor();
-    if (!colour) return;
-    auto table = keyColorTable(data, mode - kFirstKeyColorEffect);
+    return position < kKeyPositionCount && keyColorTableOf(data.ledEffect.LEDEffectMode).has_value();
+}
+
+void setKeyColour(MouseData& data, std::uint8_t position, Rgb colour) {
+    const auto table = keyColorTableOf(data.ledEffect.LEDEffectMode);
+    if (position >= kKeyPositionCount || !table) return;
+    auto entries = keyColorTable(data, *table);
     const std::size_t e = KeyPositionEntryMap[position];
-    table[e] = 0;
-    table[e + 1] = colour->red;
-    table[e + 2] = colour->green;
-    table[e + 3] = colour->blue;
+    entries[e] = 0;
+    entries[e + 1] = colour.red;
+    entries[e + 2] = colour.green;
+    entries[e + 3] = colour.blue;
 }
 
 }  // namespace orvane

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-#include "mainwindow/mainwindowhost.h"
-#include "mainwindow/mainwindowstate.h"
+#include "lighting/lightingview.h"
+#include "settings/rgb.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {
@@ -16,19 +17,27 @@ inline constexpr int kEffectListRight = 248;
 inline constexpr int kEffectListTop = 173;
 inline constexpr int kEffectListBottom = 492;
 
-void openEffectList(MainWindowState& state);
-void hoverEffectList(MainWindowState& state, int x, int y);
-// A release with the list open: picks the row under the pointer (if any) and closes the list.
-void releaseOnEffectList(MouseData& data, MainWindowState& state, int x, int y);
+void openEffectList(LightingViewState& view);
+void hoverEffectList(LightingViewState& view, int x, int y);
+// A release with the list open: picks the row under the pointer (if any) and
+// closes the list. True when a row was picked.
+bool releaseOnEffectList(MouseData& data, LightingViewState& view, int x, int y);
 
 // Direction regions: top 3, bottom 4, right 2, left 1.
 void chooseDirection(MouseData& data, int regionCode);
 
-// Swatch n (1..8): selects it, or redefines the selected one's colour.
-void clickSwatch(MouseData& data, const MainWindowState& state, int swatch, MainWindowHost& host);
+// Whether a click on swatch n (1..8) redefines its colour: the selected
+// swatch clicked again asks for a new colour.
+bool swatchClickAsksColour(const MouseData& data, const LightingViewState& view, int swatch);
 
-// A key click in the per-key colour view: the colour chooser sets the key's
-// entry in the current effect's table. Does nothing unless a colour effect is current.
-void clickKeyColour(MouseData& data, std::uint8_t position, MainWindowHost& host);
+// Swatch n (1..8): selects it; `colour`, when there is one, redefines it first.
+void clickSwatch(MouseData& data, const LightingViewState& view, int swatch, std::optional<Rgb> colour);
+
+// Whether a key click in the per-key colour view can set a colour: only while
+// an effect with a colour table is current.
+bool keyColourClickable(const MouseData& data, std::uint8_t position);
+
+// Sets the key's entry in the current effect's colour table.
+void setKeyColour(MouseData& data, std::uint8_t position, Rgb colour);
 
 }  // namespace orvane

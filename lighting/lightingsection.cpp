@@ -1,8 +1,9 @@
 #include "lighting/lightingsection.h"
 
 #include "lighting/effecttable.h"
-#include "mainwindow/paintcontext.h"
-#include "mainwindow/sliderface.h"
+#include "lighting/lightingview.h"
+#include "drawing/paintcontext.h"
+#include "drawing/sliderface.h"
 
 namespace orvane {
 
@@ -11,24 +12,22 @@ namespace {
 constexpr int kSwatchY = 223;
 constexpr int kGreySwatch = 0xC0C0C0;
 
-void drawSwatches(PaintContext& ctx, LedEffect& led) {
+void drawSwatches(const PaintContext& ctx, const MouseData& data) {
+    const LedEffect& led = data.ledEffect;
     const int mode = led.LEDEffectMode;
     if (mode != 1) ctx.canvas.DrawSkinImage(u"8.png", 203, kSwatchY);
-    if (led.LEDEffectColor > 8) led.LEDEffectColor = 8;
-    if (led.LEDEffectColor == 0) led.LEDEffectColor = 1;
     for (int i = 0; i < 7; ++i) {
         SkinColor colour = kGreySwatch;
         if (!isGreySwatchEffect(mode)) {
-            const auto c = paletteColor(ctx.data(), static_cast<std::size_t>(i));
+            const auto c = paletteColor(data, static_cast<std::size_t>(i));
             colour = (SkinColor{c[0]} << 16) | (SkinColor{c[1]} << 8) | c[2];
         }
         ctx.canvas.FillBox(28 + 25 * i, kSwatchY, 20, 20, colour);
     }
-    if (isGreySwatchEffect(mode)) led.LEDEffectColor = 8;
     ctx.canvas.FrameBox(26 + 25 * (led.LEDEffectColor - 1), 221, 23, 23);
 }
 
-void drawDirections(PaintContext& ctx, const LedEffect& led) {
+void drawDirections(const PaintContext& ctx, const LedEffect& led) {
     ctx.label("方向", "Direction", 29, 177, 15);
     ctx.canvas.DrawSkinImage(u"Direction-T-Disable.png", 29, 197);
     ctx.canvas.DrawSkinImage(u"Direction-B-Disable.png", 79, 197);
@@ -45,30 +44,22 @@ void drawDirections(PaintContext& ctx, const LedEffect& led) {
 
 }  // namespace
 
-void DrawLightingSection(PaintContext& ctx) {
-    SliderFace& speed = ctx.state.slider(SliderKind::Speed);
-    SliderFace& brightness = ctx.state.slider(SliderKind::Brightness);
-    LedEffect& led = ctx.data().ledEffect;
+void DrawLightingSection(const PaintContext& ctx, const LightingScene& scene) {
+    const LedEffect& led = scene.data.ledEffect;
+    const LightingViewState& view = scene.view;
 
     ctx.canvas.DrawSkinImage(u"itemBK.png", 19, 110);
     ctx.label("灯光", "Light", 19, 110, 15);
-    if (ctx.state.LightingCollapsed) {
-        speed.visible = false;
-        brightness.visible = false;
-        return;
-    }
+    if (view.LightingCollapsed) return;
 
     ctx.canvas.DrawSkinImage(u"LEDEffect_open.png", 19, 130);
     ctx.label("效果", "Effect", 28, 137, 15);
     ctx.canvas.DrawSkinImage(u"Light_Item.png", 28, 158);
 
-    if (led.LEDEffectMode == 1 || led.LEDEffectMode >= 50) {
-        speed.visible = false;
-    } else {
+    if (led.LEDEffectMode != 1 && led.LEDEffectMode < 50) {
         ctx.canvas.DrawSkinImage(u"freq.png", 19, 245);
-        DrawSliderFace(ctx.canvas, ctx.image, ctx.state, kSpeedSliderId);
-        if (!ctx.state.EffectListOpen) {
-            speed.visible = true;
+        DrawSliderFace(ctx.canvas, scene.speed);
+        if (!view.EffectListOpen) {
             ctx.label("速度", "Speed", 28, 290, 13);
             ctx.label("慢", "Slow", 28, 317, 13);
             ctx.label("快", "Fast", 230, 317, 13);
@@ -77,46 +68,39 @@ void DrawLightingSection(PaintContext& ctx) {
 
     // The face first: its 17 rows reach y 276 and would cut the tops of the
     // "Dark" / "Bright" labels that start at y 274.
-    if (!ctx.state.EffectListOpen) {
-        brightness.visible = true;
-        DrawSliderFace(ctx.canvas, ctx.image, ctx.state, kBrightnessSliderId);
-    } else {
-        brightness.visible = false;
-    }
+    if (!view.EffectListOpen) DrawSliderFace(ctx.canvas, scene.brightness);
     ctx.label("亮度", "Brightness", 28, 247, 13);
     ctx.label("黑", "Dark", 28, 274, 13);
     ctx.label("亮", "Bright", 230, 274, 13);
 
-    if (led.LEDEffectMode < kFirstKeyColorEffect) drawSwatches(ctx, led);
+    if (led.LEDEffectMode < kFirstKeyColorEffect) drawSwatches(ctx, scene.data);
 
     if (hasDirectionPictures(led.LEDEffectMode))
         drawDirections(ctx, led);
     else if (led.LEDEffectMode >= kFirstKeyColorEffect)
-        DrawDiyChoice(ctx);
+        DrawDiyChoice(ctx, view);
 
-    const auto name = effectNameOf(led.LEDEffectMode, ctx.image.languageCode);
+    const auto name = effectNameOf(led.LEDEffectMode, ctx.languageCode);
     if (!name.empty())
         ctx.canvas.DrawSkinText(
             QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())), 28, 158, kWhite,
             14);
 }
 
-void DrawEffectList(PaintContext& ctx) {
-    ctx.state.slider(SliderKind::Speed).visible = false;
-    ctx.state.slider(SliderKind::Brightness).visible = false;
+void DrawEffectList(const PaintContext& ctx, const LightingViewState& view) {
     for (std::size_t r = 0; r < kEffectRowCount; ++r) {
         const int y = 173 + 20 * static_cast<int>(r);
         ctx.canvas.FillBox(28, y, 220, 20,
-                           r == ctx.state.SelectedEffectItem ? 0x500000 : 0x3B3B3B);
-        const auto name = effectName(r, ctx.image.languageCode);
+                           r == view.SelectedEffectItem ? 0x500000 : 0x3B3B3B);
+        const auto name = effectName(r, ctx.languageCode);
         ctx.canvas.DrawSkinText(
             QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())), 28, y, kWhite,
             18);
     }
 }
 
-void DrawDiyChoice(PaintContext& ctx) {
-    const bool diy = ctx.state.DiyColorMode;
+void DrawDiyChoice(const PaintContext& ctx, const LightingViewState& view) {
+    const bool diy = view.DiyColorMode;
     ctx.canvas.DrawSkinImage(diy ? u"Disable.png" : u"Enable.png", 28, 199);
     ctx.canvas.DrawSkinImage(diy ? u"Enable.png" : u"Disable.png", 130, 199);
     ctx.canvas.DrawSkinText(QStringLiteral("Keymap"), 45, 197, kWhite, 15);

@@ -1,21 +1,27 @@
 // The lighting section of the side panel and its drop-down effect list,
-// drawn into the main window's canvas. Drawing also keeps the settings
-// consistent with what is shown: a swatch number out of range is corrected,
-// and Wave and Spectrum always use swatch 8.
+// drawn into the main window's canvas.
 #pragma once
+
+#include "controls/slidergeometry.h"
+#include "lighting/lightingview.h"
+#include "settings/settingsimage.h"
 
 namespace orvane {
 
 struct PaintContext;
 
-void DrawLightingSection(PaintContext& ctx);
-void DrawEffectList(PaintContext& ctx);
-// The "Keymap" / "DIY" choice shown for the per-key colour effects.
-void DrawDiyChoice(PaintContext& ctx);
+// What the lighting section shows: the settings, its own view state and the
+// faces of its two sliders.
+struct LightingScene {
+    const MouseData& data;
+    const LightingViewState& view;
+    const SliderFace& speed;
+    const SliderFace& brightness;
+};
 
-// The effects whose swatches are grey, with only swatch 8 selectable.
-constexpr bool isGreySwatchEffect(int effect) { return effect == 3 || effect == 8; }
-// Effects that show the direction pictures.
-constexpr bool hasDirectionPictures(int effect) { return effect == 3 || effect == 13; }
+void DrawLightingSection(const PaintContext& ctx, const LightingScene& scene);
+void DrawEffectList(const PaintContext& ctx, const LightingViewState& view);
+// The "Keymap" / "DIY" choice shown for the per-key colour effects.
+void DrawDiyChoice(const PaintContext& ctx, const LightingViewState& view);
 
 }  // namespace orvane

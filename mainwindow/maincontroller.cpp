@@ -1,7 +1,8 @@
 #include "mainwindow/maincontroller.h"
 
 #include "keymap/keytables.h"
-#include "device/modifiedkeys.h"
+#include "keymap/modifiedkeys.h"
+#include "mainwindow/displayrules.h"
 #include "lighting/lightingactions.h"
 #include "mainwindow/hittest.h"
 #include "mainwindow/optionactions.h"
@@ -20,7 +21,7 @@ void MainWindowController::onLButtonDown() {
 void MainWindowController::onLButtonUp(int x, int y) {
     MouseData& data = image_.working.mouseData;
     if (state_.EffectListOpen) {
-        releaseOnEffectList(data, state_, x, y);
+        if (releaseOnEffectList(data, state_, x, y)) state_.slider(SliderKind::Speed).visible = true;
     } else if (state_.Popup_ResponseTime) {
         releaseOnResponseTimeList(data, state_, x, y);
     } else if (state_.HelpWindowOpen) {
@@ -30,7 +31,7 @@ void MainWindowController::onLButtonUp(int x, int y) {
         state_.SelectedKeyPosition = KeyAtPoint(x, y, state_.DiyColorMode);
         if (state_.SelectedKeyPosition != kNoKey) onKeyClick(state_.SelectedKeyPosition);
     }
-    host_.paintAll();
+    repaint();
 }
 
 void MainWindowController::onHelpWindowRelease(int x, int y) {
@@ -48,7 +49,12 @@ void MainWindowController::actOnRegion(int code) {
         case kRegionHelp: state_.HelpWindowOpen = !state_.HelpWindowOpen; break;
         case kRegionMinimise: host_.hideWindow(); break;
         case kRegionClose: closeWindow(); break;
-        case kRegionEffectField: openEffectList(state_); break;
+        case kRegionEffectField:
+            openEffectList(state_);
+            // Hidden at once so they cannot take clicks meant for the list.
+            state_.slider(SliderKind::Speed).visible = false;
+            state_.slider(SliderKind::Brightness).visible = false;
+            break;
         case kRegionDirectionTop:
         case kRegionDirectionBottom:
         case kRegionDirectionRight:
@@ -63,13 +69,13 @@ void MainWindowController::actOnRegion(int code) {
         case kRegionSave: save(); break;
         case kRegionLightingHeader:
             state_.LightingCollapsed = !state_.LightingCollapsed;
-            host_.paintAll();
+            repaint();
             break;
         case kRegionGameModeHeader: state_.GameModeCollapsed = !state_.GameModeCollapsed; break;
         case kRegionResponseHeader: state_.ResponseTimeCollapsed = !state_.ResponseTimeCollapsed; break;
         case kRegionReportRateHeader:
             state_.ReportRateCollapsed = !state_.ReportRateCollapsed;
-            host_.paintAll();
+            repaint();
             break;
         case kRegionWinLockOn: data.WinLock = 1; break;
         case kRegionWinLockOff: data.WinLock = 0; break;
@@ -77,7 +83,10 @@ void MainWindowController::actOnRegion(int code) {
         case kRegionDiyChoice: state_.DiyColorMode = true; break;
         default:
             if (code >= kRegionSwatchFirst && code <= kRegionSwatchLast) {
-                clickSwatch(data, state_, code - kRegionSwatchFirst + 1, host_);
+                const int swatch = code - kRegionSwatchFirst + 1;
+                std::optional<Rgb> colour;
+                if (swatchClickAsksColour(data, state_, swatch)) colour = host_.chooseColor();
+                clickSwatch(data, state_, swatch, colour);
             }
             break;
     }
@@ -85,7 +94,9 @@ void MainWindowController::actOnRegion(int code) {
 
 void MainWindowController::onKeyClick(std::uint8_t position) {
     if (state_.DiyColorMode) {
-        clickKeyColour(image_.working.mouseData, position, host_);
+        MouseData& data = image_.working.mouseData;
+        if (!keyColourClickable(data, position)) return;
+        if (const auto colour = host_.chooseColor()) setKeyColour(data, position, *colour);
     } else {
         editKeyAssignment(position);
     }
@@ -117,26 +128,29 @@ void MainWindowController::onMouseMove(int x, int y, bool leftButtonDown) {
     state_.SelectedKeyPosition = key;
     if (key != state_.LastHoverKey) {
         state_.LastHoverKey = key;
-        host_.paintAll();
+        repaint();
     } else if (key == kNoKey && (region != kRegionNone || state_.SelectedEffectItem != kNoItem ||
                                  state_.SelectedResponseTimeItem != kNoItem)) {
-        host_.paintAll();
+        repaint();
     }
 }
 
 void MainWindowController::onFocusLost() {
-    host_.paintAll();
+    repaint();
 }
 
 void MainWindowController::onSliderMoved(int id) {
-    const SliderKind kind = id == kSpeedSliderId        ? SliderKind::Speed
-                            : id == kBrightnessSliderId ? SliderKind::Brightness
-                                                        : SliderKind::ReportRate;
-    const int index = static_cast<int>(kind);
-    const int position = state_.sliders[static_cast<std::size_t>(index)].position;
-    if (position == state_.LastSliderPos[static_cast<std::size_t>(index)]) return;
+    const SliderKind kind = sliderKindOfId(id);
+    const auto index = static_cast<std::size_t>(kind);
+    if (state_.sliders[index].position == state_.LastSliderPos[index]) return;
+    settleSlider(image_, state_, kind);
     host_.drawSliderFace(kind);
-    state_.LastSliderPos[static_cast<std::size_t>(index)] = position;
+    state_.LastSliderPos[index] = state_.sliders[index].position;
+}
+
+void MainWindowController::repaint() {
+    settleMainWindow(image_, state_);
+    host_.paintAll();
 }
 
 void MainWindowController::save() {
@@ -189,10 +203,7 @@ void MainWindowController::runProfileManager() {
 }
 
 void MainWindowController::syncSlidersFromSettings() {
-    const MouseData& data = image_.working.mouseData;
-    state_.slider(SliderKind::Speed).position = data.ledEffect.LEDEffectSpeed;
-    state_.slider(SliderKind::Brightness).position = data.ledEffect.LEDEffectBrightness;
-    state_.slider(SliderKind::ReportRate).position = data.ReportRate;
+    setSlidersFromSettings(state_, image_);
     host_.applySliderPositions();
 }
 

@@ -32,6 +32,10 @@ public:
     void closeWindow();
     void restoreFactorySettings();
 
+    // Brings the settings and the window state into the shape shown (display
+    // rules), then recomposes the window. Every repaint goes through here.
+    void repaint();
+
     // Sets the three slider positions from the working copy and pushes them.
     void syncSlidersFromSettings();
 

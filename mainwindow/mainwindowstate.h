@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 
+#include "controls/slidergeometry.h"
+#include "lighting/lightingview.h"
+
 namespace orvane {
 
 inline constexpr std::uint8_t kNoKey = 255;
-inline constexpr std::uint8_t kNoItem = 255;
 
 // Control ids of the three sliders; they name the slider in SliderMoved (1913).
 inline constexpr int kSpeedSliderId = 1007;
@@ -17,31 +19,16 @@ inline constexpr int kBrightnessSliderId = 1017;
 
 enum class SliderKind { Speed = 0, Brightness = 1, ReportRate = 2 };
 
-// What painting needs to know of one slider; the widget keeps it current.
-struct SliderFace {
-    int id = 0;
-    int x = 0, y = 0;            // window rectangle in main-window client coordinates
-    int width = 220, height = 17;
-    int position = 0;
-    int minimum = 0, maximum = 0;
-    int thumbX = 0, thumbY = 0;  // thumb picture relative to the slider's left and top
-    bool visible = false;
-};
-
-struct MainWindowState {
-    bool EffectListOpen = false;
+struct MainWindowState : LightingViewState {
     bool Popup_ResponseTime = false;
     bool HelpWindowOpen = false;
     bool ButtonHeld = false;
-    bool DiyColorMode = false;
-    bool LightingCollapsed = true;
     bool GameModeCollapsed = true;
     bool ResponseTimeCollapsed = true;
     bool ReportRateCollapsed = true;
 
     std::uint8_t SelectedKeyPosition = kNoKey;
     std::uint8_t LastHoverKey = kNoKey;
-    std::uint8_t SelectedEffectItem = kNoItem;
     std::uint8_t SelectedResponseTimeItem = kNoItem;
     std::uint8_t CurrentKeyCode = 0xFF;
 

@@ -1,6 +1,6 @@
 #include "mainwindow/optionsections.h"
 
-#include "mainwindow/paintcontext.h"
+#include "mainwindow/mainpaintcontext.h"
 #include "mainwindow/sliderface.h"
 
 namespace orvane {
@@ -8,12 +8,12 @@ namespace orvane {
 namespace {
 
 // Two marks of a choice: the selected one shows "Enable.png".
-void drawChoice(PaintContext& ctx, bool on, int onX, int offX, int y) {
+void drawChoice(const MainPaintContext& ctx, bool on, int onX, int offX, int y) {
     ctx.canvas.DrawSkinImage(on ? u"Enable.png" : u"Disable.png", onX, y);
     ctx.canvas.DrawSkinImage(on ? u"Disable.png" : u"Enable.png", offX, y);
 }
 
-void drawGameMode(PaintContext& ctx) {
+void drawGameMode(const MainPaintContext& ctx) {
     const int yG = ctx.layout.yG;
     const MouseData& d = ctx.data();
     if (ctx.state.GameModeCollapsed) {
@@ -34,7 +34,7 @@ void drawGameMode(PaintContext& ctx) {
     ctx.label("关闭", "OFF", 235, yG + 31, 15);
 }
 
-void drawResponseTime(PaintContext& ctx) {
+void drawResponseTime(const MainPaintContext& ctx) {
     const int yT = ctx.layout.yT;
     if (ctx.state.ResponseTimeCollapsed) {
         ctx.canvas.DrawSkinImage(u"responsetime_close.png", 19, yT);
@@ -48,41 +48,27 @@ void drawResponseTime(PaintContext& ctx) {
                             yT + 28, kWhite, 15);
 }
 
-void drawReportRate(PaintContext& ctx) {
+void drawReportRate(const MainPaintContext& ctx) {
     const int yP = ctx.layout.yP;
-    SliderFace& slider = ctx.state.slider(SliderKind::ReportRate);
     if (ctx.state.ReportRateCollapsed) {
         ctx.canvas.DrawSkinImage(u"reportrate_Close.png", 19, yP);
         ctx.label("USB报告率", "USB Report Rate", 19, yP, 15);
-        slider.visible = false;
         return;
     }
     ctx.canvas.DrawSkinImage(u"reportrate_Open.png", 19, yP);
     ctx.label("USB报告率", "USB Report Rate", 19, yP, 15);
-    if (yP != ctx.state.reportSliderPlacedAt) {
-        // Moved with its section; new channel images restore its 220 x 17 size.
-        slider.x = kReportSliderX;
-        slider.y = yP + kReportSliderBelowTop;
-        slider.width = 220;
-        slider.height = 17;
-        ctx.state.reportSliderPlacedAt = yP;
-    }
-    slider.id = kReportRateSliderId;
-    DrawSliderFace(ctx.canvas, ctx.image, ctx.state, kReportRateSliderId);
-    slider.visible = true;
+    DrawSliderFace(ctx.canvas, ctx.state, kReportRateSliderId);
 }
 
 }  // namespace
 
-void DrawOptionSections(PaintContext& ctx) {
+void DrawOptionSections(const MainPaintContext& ctx) {
     drawGameMode(ctx);
     drawResponseTime(ctx);
     drawReportRate(ctx);
 }
 
-void DrawResponseTimeList(PaintContext& ctx) {
-    ctx.state.slider(SliderKind::Speed).visible = false;
-    ctx.state.slider(SliderKind::Brightness).visible = false;
+void DrawResponseTimeList(const MainPaintContext& ctx) {
     const int x = ctx.layout.responseListX;
     const int y = ctx.layout.responseListY;
     for (std::size_t r = 0; r < ResponseTimeLabels.size(); ++r) {

@@ -7,18 +7,16 @@
 
 namespace orvane {
 
-struct PaintContext;
+struct MainPaintContext;
 
 // Row r of the response-time list sets ResponseTime r + 1.
 inline constexpr std::array<std::string_view, 10> ResponseTimeLabels{
     "2ms", "4ms", "6ms", "8ms", "10ms", "12ms", "14ms", "16ms", "18ms", "20ms",
 };
 
-void DrawOptionSections(PaintContext& ctx);
-void DrawResponseTimeList(PaintContext& ctx);
+void DrawOptionSections(const MainPaintContext& ctx);
+void DrawResponseTimeList(const MainPaintContext& ctx);
 
 // Where the report-rate slider sits below a report-rate section top.
-inline constexpr int kReportSliderX = 28;
-inline constexpr int kReportSliderBelowTop = 23;
 
 }  // namespace orvane

@@ -4,14 +4,12 @@
 #include "lighting/lightingsection.h"
 #include "mainwindow/keypicturetable.h"
 #include "mainwindow/optionsections.h"
-#include "mainwindow/paintcontext.h"
+#include "mainwindow/mainpaintcontext.h"
 #include "drawing/skinimages.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr std::size_t kWindowsKey = 96;
 
 const KeyPicture* keyPicture(std::size_t position) {
     if (position >= KeyPictureTable.size()) return nullptr;
@@ -26,22 +24,21 @@ void copyHighlight(SkinCanvas& canvas, std::size_t position) {
                              kKeyboardPictureX + k->left, kKeyboardPictureY + k->top);
 }
 
-void drawKeyHighlights(PaintContext& ctx) {
+void drawKeyHighlights(const MainPaintContext& ctx) {
     const std::uint8_t selected = ctx.state.SelectedKeyPosition;
     if (!ctx.state.DiyColorMode) {
         if (selected != kNoKey) copyHighlight(ctx.canvas, selected);
-        ctx.image.modifiedKeyFlags[kWindowsKey] = 0;
         for (std::size_t p = 0; p < kKeyPositionCount; ++p)
             if (ctx.image.modifiedKeyFlags[p] != 0) copyHighlight(ctx.canvas, p);
     } else if (ctx.data().ledEffect.LEDEffectMode >= kFirstKeyColorEffect) {
-        DrawKeyColors(ctx);
+        DrawKeyColors(ctx, ctx.data());
         if (const KeyPicture* k = keyPicture(selected))
             ctx.canvas.FrameBox(k->left + 302, k->top + 78, k->right - k->left + 3,
                                 k->bottom - k->top + 3);
     }
 }
 
-void drawBottomBar(PaintContext& ctx) {
+void drawBottomBar(const MainPaintContext& ctx) {
     ctx.canvas.DrawSkinImage(u"button-cancel-normal.png", 800, 605);
     ctx.canvas.DrawSkinImage(u"button-cancel-normal.png", 862, 605);
     ctx.canvas.DrawSkinImage(u"button-save-normal.png", 924, 605);
@@ -53,14 +50,14 @@ void drawBottomBar(PaintContext& ctx) {
     ctx.label("保存", "Save", ctx.chinese() ? 934 : 938, 612, 16);
 }
 
-void drawMacroSection(PaintContext& ctx) {
+void drawMacroSection(const MainPaintContext& ctx) {
     const int yM = ctx.layout.yM;
     ctx.canvas.DrawSkinImage(u"MacroManagementBK.png", 19, yM);
     ctx.canvas.DrawSkinImage(u"MacroButton3.png", 19, yM + 10);
     ctx.label("宏管理器", "Macro Management", 21, yM + 12, 15);
 }
 
-void drawHelpWindow(PaintContext& ctx, const QString& webAddress) {
+void drawHelpWindow(const MainPaintContext& ctx, const QString& webAddress) {
     ctx.canvas.DrawSkinImage(u"HelpWindow.png", 830, 22);
     ctx.canvas.DrawSkinText(webAddress, 850, 25, kWhite, 15);
     ctx.label("驱动更新", "Update Firmware", 850, 50, 15);
@@ -69,7 +66,7 @@ void drawHelpWindow(PaintContext& ctx, const QString& webAddress) {
 
 }  // namespace
 
-void PaintAll(QImage& canvas, SettingsImage& image, MainWindowState& state, SkinImages& skin,
+void PaintAll(QImage& canvas, const SettingsImage& image, const MainWindowState& state, SkinImages& skin,
               const QString& helpWebAddress) {
     // A fresh copy of the background each time: nothing of the last repaint survives.
     const QImage background = skin.image(u"main.png");
@@ -83,7 +80,7 @@ void PaintAll(QImage& canvas, SettingsImage& image, MainWindowState& state, Skin
     }
 
     SkinCanvas sc(canvas, skin);
-    PaintContext ctx{sc, image, state, computeSectionLayout(state)};
+    const MainPaintContext ctx{{sc, image.languageCode}, image, state, computeSectionLayout(state)};
 
     sc.DrawSkinImage(u"button-help-normal.png", 936, 5);
     sc.DrawSkinImage(u"button-min-normal.png", 957, 5);
@@ -94,10 +91,11 @@ void PaintAll(QImage& canvas, SettingsImage& image, MainWindowState& state, Skin
     drawKeyHighlights(ctx);
     drawBottomBar(ctx);
 
-    DrawLightingSection(ctx);
+    DrawLightingSection(ctx, {image.working.mouseData, state, state.slider(SliderKind::Speed),
+                              state.slider(SliderKind::Brightness)});
     drawMacroSection(ctx);
     DrawOptionSections(ctx);
-    if (state.EffectListOpen) DrawEffectList(ctx);
+    if (state.EffectListOpen) DrawEffectList(ctx, state);
     if (state.Popup_ResponseTime) DrawResponseTimeList(ctx);
 
     if (state.HelpWindowOpen) drawHelpWindow(ctx, helpWebAddress);

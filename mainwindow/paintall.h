@@ -16,15 +16,10 @@ inline constexpr int kFallbackWindowWidth = 1000;
 inline constexpr int kFallbackWindowHeight = 645;
 
 // Composes the window into `canvas` (replaced by a copy of "main.png", so its
-// size is the window size). Besides drawing it:
-// - clears ModifiedKeyFlags[96] (the Windows key is never shown as changed);
-// - corrects LEDEffectColor (0 -> 1, above 8 -> 8, Wave / Spectrum -> 8);
-// - copies the drawn sliders' positions into LEDEffectSpeed,
-//   LEDEffectBrightness and ReportRate;
-// - marks each slider visible or hidden and moves the report-rate slider
-//   with its section.
-// The window applies the sliders' visibility and geometry afterwards.
-void PaintAll(QImage& canvas, SettingsImage& image, MainWindowState& state, SkinImages& skin,
+// size is the window size). It only reads: settleMainWindow has brought the
+// settings and the sliders into shape before (mainwindow/displayrules.h), and
+// the window applies the sliders' visibility and geometry afterwards.
+void PaintAll(QImage& canvas, const SettingsImage& image, const MainWindowState& state, SkinImages& skin,
               const QString& helpWebAddress);
 
 }  // namespace orvane

@@ -10,11 +10,9 @@
 #include <string>
 #include <string_view>
 
-namespace orvane {
+#include "settings/rgb.h"
 
-struct Rgb {
-    std::uint8_t red = 0, green = 0, blue = 0;
-};
+namespace orvane {
 
 // One open- or save-file chooser. Filters use Qt's syntax
 // ("Wave (*.wav);;All files (*)"); selectedFilter is the filter shown first

@@ -10,6 +10,7 @@
 
 #include "keymap/keytables.h"
 #include "mainwindow/mainwindowstate.h"
+#include "mainwindow/displayrules.h"
 #include "mainwindow/paintall.h"
 #include "drawing/skinimages.h"
 #include "mainwindow/sliderface.h"
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
         setSlidersFromSettings(state, *image);
         SkinImages skin(SkinImages::skinFolder(data, scene.language));
         QImage canvas;
+        settleMainWindow(*image, state);
         PaintAll(canvas, *image, state, skin, QStringLiteral("www.orvane.example"));
         if (!canvas.save(out + scene.name + ".png")) ++failures;
     }

@@ -333,6 +333,7 @@ TEST_F(ControllerTest, SliderNotificationRedrawsOnlyWhenThePositionChanged) {
     controller.onSliderMoved(kBrightnessSliderId);
     EXPECT_EQ(host.count("drawSliderFace"), 1);
     EXPECT_EQ(state.LastSliderPos[static_cast<int>(SliderKind::Brightness)], 5);
+    EXPECT_EQ(image->working.mouseData.ledEffect.LEDEffectBrightness, 5);
 }
 
 TEST_F(ControllerTest, SectionHeadersToggleAndPaintAtOnce) {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "mainwindow/displayrules.h"
 #include "mainwindow/mainwindowstate.h"
 #include "mainwindow/paintall.h"
 #include "drawing/skincanvas.h"
@@ -32,6 +33,8 @@ struct PaintFixture {
     LedEffect& led() { return image->working.mouseData.ledEffect; }
 
     const QImage& paint() {
+        // As the window does: the display rules first, then the composition.
+        settleMainWindow(*image, state);
         PaintAll(canvas, *image, state, images, QStringLiteral("www.orvane.example"));
         return canvas;
     }

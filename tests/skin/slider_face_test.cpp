@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/resourceimages.h"
+#include "mainwindow/displayrules.h"
 #include "mainwindow/sliderface.h"
 #include "painttestsupport.h"
 
@@ -22,9 +23,8 @@ TEST(SliderFace, PositionsOutOfRangeAreHeldAtTheEnds) {
     f.paint();
     f.state.slider(SliderKind::Brightness).position = 99;
     f.state.slider(SliderKind::Speed).position = -3;
-    SkinCanvas c(f.canvas, f.images);
-    DrawSliderFace(c, *f.image, f.state, kBrightnessSliderId);
-    DrawSliderFace(c, *f.image, f.state, kSpeedSliderId);
+    settleSlider(*f.image, f.state, SliderKind::Brightness);
+    settleSlider(*f.image, f.state, SliderKind::Speed);
     EXPECT_EQ(f.led().LEDEffectBrightness, 50);
     EXPECT_EQ(f.led().LEDEffectSpeed, 0);
 }
@@ -85,19 +85,6 @@ TEST(SliderFace, ReportRateSliderMovesWithItsSection) {
     f.paint();
     EXPECT_FALSE(r.visible);
     EXPECT_EQ(r.y, 348) << "a collapsed section leaves the slider where it was";
-}
-
-TEST(SliderFace, SliderMovedRedrawsOnlyWhenThePositionChanged) {
-    PaintFixture f;
-    f.paint();
-    SkinCanvas c(f.canvas, f.images);
-    f.state.slider(SliderKind::Speed).position = 0;
-    EXPECT_FALSE(SliderMoved(c, *f.image, f.state, kSpeedSliderId));
-    f.state.slider(SliderKind::Speed).position = 4;
-    EXPECT_TRUE(SliderMoved(c, *f.image, f.state, kSpeedSliderId));
-    EXPECT_EQ(f.state.LastSliderPos[0], 4);
-    EXPECT_EQ(f.led().LEDEffectSpeed, 4);
-    EXPECT_FALSE(SliderMoved(c, *f.image, f.state, kSpeedSliderId));
 }
 
 TEST(SliderFace, SettingsOutOfRangeSetSlidersToTheirEnds) {

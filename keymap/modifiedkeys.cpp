@@ -1,4 +1,4 @@
-#include "device/modifiedkeys.h"
+#include "keymap/modifiedkeys.h"
 
 #include "keymap/keytables.h"
 

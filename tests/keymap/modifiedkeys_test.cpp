@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "device/modifiedkeys.h"
+#include "keymap/modifiedkeys.h"
 #include "keymap/keytables.h"
 
 namespace orvane {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "keymap/keytables.h"
-#include "device/modifiedkeys.h"
+#include "keymap/modifiedkeys.h"
 #include "settings/settingsfiles.h"
 
 namespace orvane {
