@@ -21,6 +21,7 @@
 #include "drawing/resourceimages.h"
 #include "drawing/skincanvas.h"
 #include "mainwindow/sliderface.h"
+#include "platform/dialogs.h"
 #include "platform/hidbackend.h"
 #include "platform/hotplugwatcher.h"
 #include "settings/settingsfiles.h"

@@ -10,12 +10,10 @@
 #include <span>
 #include <string_view>
 
+#include "settings/keycodes.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {
-
-// Each position's own Windows virtual-key code.
-extern const std::array<std::uint8_t, kKeyPositionCount> VirtualKeyDefaults;
 
 // Byte offset of each position's 4-byte entry inside DeviceKeyTable (and
 // inside every KeyColorTables table); the device slot is the offset / 4.

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "mainwindow/mainwindowstate.h"
-#include "platform/dialogs.h"
+#include "settings/rgb.h"
 
 namespace orvane {
 struct PendingAssignment;

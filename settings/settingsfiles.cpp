@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "keymap/keytables.h"
+#include "settings/keycodes.h"
 #include "settings/atomicfile.h"
 
 namespace orvane {
