@@ -69,18 +69,12 @@ void COrvaneDlg::OnInitDialog() {
     image_.languageCode = env_.languageCode;
     state_ = MainWindowState{};
     state_.DiyColorMode = false;
-    readVersionFile(image_, env_.dataFolder);
     const QSize size = skin_.image(u"main.png").size();
     resize(size.isValid() && !size.isEmpty() ? size : QSize(1000, 645));
-    image_.modifiedKeyFlags.fill(0);
     setUpHotplug();
     setUpSliders();
-    loadMacroFile(image_, env_.dataFolder);
     keyLabels();  // built once, before any panel can open
-    image_.working.keyAssignments = KeyAssignmentTable{};
-    loadKeymapFile(image_, env_.dataFolder);
-    stampKeyCodes(image_.working.keyAssignments);
-    copyWorkingToSaved(image_);
+    loadStartupFiles(image_, env_.dataFolder);
     const KeyboardLink::StartResult started = link_.start(image_.working.mouseData);
     setUpTray();
     controller_.repaint();
@@ -161,7 +155,7 @@ void COrvaneDlg::onDeviceArrival() {
     QTimer::singleShot(kArrivalSettleMs, this, [this] {
         arrivalPending_ = false;
         const ArrivalResult result = link_.onArrival(image_);
-        if (result.sliders) applySliderPositions();
+        if (result.commandOpened) controller_.syncSlidersFromSettings();
         controller_.repaint();
     });
 }
@@ -211,8 +205,8 @@ void COrvaneDlg::showFromOtherInstance() {
 }
 
 void COrvaneDlg::onRefresh(int lParam) {
-    const RefreshOutcome outcome = runRefreshSteps(link_, image_, env_.dataFolder, lParam);
-    (void)outcome;
+    if (!runRefreshSteps(link_, image_, env_.dataFolder, lParam))
+        qCWarning(lcMainWindow) << "keymap.bin could not be written";
     controller_.syncSlidersFromSettings();
     controller_.repaint();
     if (lParam == kRefreshAfterKeyboardRead) checkFirmware();
@@ -259,10 +253,6 @@ void COrvaneDlg::applySliderPositions() {
     for (std::size_t k = 0; k < sliders_.size(); ++k) {
         if (sliders_[k] != nullptr) sliders_[k]->setValue(state_.sliders[k].position);
     }
-}
-
-CBitSlider* COrvaneDlg::sliderWidget(SliderKind kind) const {
-    return sliders_[static_cast<std::size_t>(kind)];
 }
 
 void COrvaneDlg::paintEvent(QPaintEvent*) {

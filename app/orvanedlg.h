@@ -114,7 +114,6 @@ private:
     void onHostKeyEvent(std::uint8_t code);
     void checkFirmware();
     void applySliderVisibility();
-    CBitSlider* sliderWidget(SliderKind kind) const;
 
     Environment env_;
     SettingsImage& image_;

@@ -11,10 +11,6 @@ namespace orvane {
 
 using std::chrono::milliseconds;
 
-SliderValues slidersOf(const MouseData& data) {
-    return {data.ledEffect.LEDEffectBrightness, data.ledEffect.LEDEffectSpeed, data.ReportRate};
-}
-
 KeyboardLink::KeyboardLink(HidBackend& backend, Sleeper& sleeper, LinkListener& listener)
     : KeyboardLink(backend, sleeper, listener, Options{}) {}
 
@@ -172,7 +168,6 @@ ArrivalResult KeyboardLink::onArrival(SettingsImage& image) {
             image.deviceFirmwareVersion = {version->major, version->minor, 0, 0};
         }
         result.commandOpened = true;
-        result.sliders = slidersOf(data);
     }
     if (!eventOpen() && openEventInterface()) {
         if (!readerRunning_) startReader();
@@ -187,12 +182,7 @@ void KeyboardLink::onRemoval() {
     // A second notification for the same keyboard (it has several nodes)
     // finds nothing left to stop.
     if (!command_.isOpen() && !eventOpen() && !reader_.joinable()) return;
-    ack_.setInterrupted(true);
-    stop_ = true;
-    sleeper_.sleep(milliseconds(500));
-    stopReader();  // joined before its handle is closed: hidapi handles are not thread-safe
-    command_.close();
-    eventDevice_.reset();
+    closeInterfaces();
     sleeper_.sleep(milliseconds(200));
     linkTrace("DBT_DEVICEREMOVECOMPLETE\n");
 }
@@ -221,15 +211,19 @@ bool KeyboardLink::refreshLightingEffect(MouseData& working) {
     return GetLightingEffect(command_, working);
 }
 
-void KeyboardLink::shutdown() {
-    if (shutDown_) return;
-    shutDown_ = true;
+void KeyboardLink::closeInterfaces() {
     ack_.setInterrupted(true);
     stop_ = true;
     sleeper_.sleep(milliseconds(500));
-    stopReader();
+    stopReader();  // joined before its handle is closed: hidapi handles are not thread-safe
     command_.close();
     eventDevice_.reset();
+}
+
+void KeyboardLink::shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    closeInterfaces();
     {
         std::lock_guard lock(handover_);
         stopping_ = true;

@@ -27,17 +27,9 @@
 
 namespace orvane {
 
-struct SliderValues {
-    std::uint8_t brightness = 0;  // slider 1017
-    std::uint8_t speed = 0;       // slider 1007
-    std::uint8_t reportRate = 0;  // slider 1010
-};
-SliderValues slidersOf(const MouseData& data);
-
 struct ArrivalResult {
-    bool commandOpened = false;              // and the keyboard was read
-    bool eventOpened = false;                // and message 1915 was sent
-    std::optional<SliderValues> sliders;     // set when the keyboard was read
+    bool commandOpened = false;  // and the keyboard was read: the sliders follow its settings
+    bool eventOpened = false;    // and message 1915 was sent
 };
 
 class KeyboardLink {
@@ -107,6 +99,8 @@ public:
 private:
     void startReader();
     void stopReader();
+    // Stops the reader and closes both interfaces: removal and shutdown alike.
+    void closeInterfaces();
     void readerLoop(HidDevice* device);
     void readAllThreadMain(MouseData data);
     void onTransferLoss();

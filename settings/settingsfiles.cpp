@@ -95,4 +95,14 @@ bool readVersionFile(SettingsImage& image, const fs::path& dataFolder) {
     return true;
 }
 
+void loadStartupFiles(SettingsImage& image, const std::filesystem::path& dataFolder) {
+    readVersionFile(image, dataFolder);
+    image.modifiedKeyFlags.fill(0);
+    loadMacroFile(image, dataFolder);
+    image.working.keyAssignments = KeyAssignmentTable{};
+    loadKeymapFile(image, dataFolder);
+    stampKeyCodes(image.working.keyAssignments);
+    copyWorkingToSaved(image);
+}
+
 }  // namespace orvane

@@ -129,9 +129,8 @@ TEST(Arrival, RemovalThenReplugReadsTheKeyboardAndRefreshes) {
     const auto result = rig.link.onArrival(*rig.image);
     EXPECT_TRUE(result.commandOpened);
     EXPECT_TRUE(result.eventOpened);
-    ASSERT_TRUE(result.sliders.has_value());
-    EXPECT_EQ(result.sliders->brightness, 17);
-    EXPECT_EQ(result.sliders->reportRate, 3);
+    EXPECT_EQ(rig.image->working.mouseData.ledEffect.LEDEffectBrightness, 17);
+    EXPECT_EQ(rig.image->working.mouseData.ReportRate, 3);
     EXPECT_TRUE(rig.link.readerRunning());
     EXPECT_EQ(rig.listener.refreshes, (std::vector<int>{0, 0}));
     EXPECT_EQ(rig.image->deviceFirmwareVersion, (std::array<std::uint8_t, 4>{4, 1, 0, 0}));
@@ -222,7 +221,8 @@ TEST(FactoryReset, ResetsTheKeyboardReadsItBackAndRestoresDefaults) {
     rig.image->working.keyAssignments.records[200].keyCode = 0x99;
     rig.image->modifiedKeyFlags.fill(1);
 
-    const auto outcome = restoreFactorySettings(rig.link, *rig.image, dir.path());
+    rig.link.factoryResetAndRead(rig.image->working.mouseData);
+    const bool keymapWritten = settleAfterFactoryReset(*rig.image, dir.path());
     const Names sent = sentCommands(rig.keyboard->transcript());
     ASSERT_GE(sent.size(), 4u);
     EXPECT_EQ(Names(sent.begin(), sent.begin() + 4),
@@ -238,7 +238,7 @@ TEST(FactoryReset, ResetsTheKeyboardReadsItBackAndRestoresDefaults) {
     EXPECT_EQ(rig.image->working.keyAssignments.records[5].mapType, 0);
     EXPECT_EQ(rig.image->working.keyAssignments.records[5].keyCode, VirtualKeyDefaults[5]);
     EXPECT_EQ(rig.image->working.keyAssignments.records[200].keyCode, 0);
-    EXPECT_TRUE(outcome.keymapWritten);
+    EXPECT_TRUE(keymapWritten);
     EXPECT_EQ(std::memcmp(&rig.image->saved, &rig.image->working, sizeof(SettingsCopy)), 0);
     EXPECT_EQ(test::readBytes(dir / kKeymapFileName).size(), kKeymapFileSize);
 }
@@ -247,9 +247,9 @@ TEST(RefreshSteps, AfterAKeyboardReadTheEffectIsReadAgainAndKeymapWritten) {
     test::TempDir dir;
     ConnectedRig rig;
     rig.image->working.mouseData.KeyEnableMask[0] = 0;  // slots 0..5 disabled
-    const auto outcome = runRefreshSteps(rig.link, *rig.image, dir.path(), kRefreshAfterKeyboardRead);
+    const bool keymapWritten = runRefreshSteps(rig.link, *rig.image, dir.path(), kRefreshAfterKeyboardRead);
     EXPECT_EQ(sentCommands(rig.keyboard->transcript()), (Names{"GetLightingEffect"}));
-    EXPECT_TRUE(outcome.keymapWritten);
+    EXPECT_TRUE(keymapWritten);
     EXPECT_EQ(rig.image->modifiedKeyFlags[95], 1);  // position 95 sits in slot 0
 
     rig.keyboard->clearTranscript();

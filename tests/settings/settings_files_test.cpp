@@ -213,3 +213,39 @@ TEST(AtomicWrite, ReplacesTheWholeFileAndKeepsOrdinaryPermissions) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST(StartupFiles, AFreshFolderGetsBothFilesAndStampedWorkingAndSavedCopies) {
+    test::TempDir dir;
+    auto image = std::make_unique<SettingsImage>();
+    image->modifiedKeyFlags.fill(1);
+    image->working.keyAssignments.records[3].mapType = 5;  // left over from before
+    loadStartupFiles(*image, dir.path());
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), 206920u);
+    EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin").size(), 169860u);
+    EXPECT_EQ(image->working.keyAssignments.records[3].mapType, 0);
+    for (std::size_t p = 0; p < kKeyPositionCount; ++p) {
+        EXPECT_EQ(image->working.keyAssignments.records[p].keyCode, VirtualKeyDefaults[p]);
+        EXPECT_EQ(image->modifiedKeyFlags[p], 0);
+    }
+    EXPECT_EQ(std::memcmp(&image->working, &image->saved, sizeof image->working), 0);
+}
+
+TEST(StartupFiles, ExistingFilesAreReadBeforeTheCopiesAreMade) {
+    test::TempDir dir;
+    std::vector<unsigned char> keymap(206920, 0);
+    keymap[offsetof(MouseData, GameMode)] = 1;
+    test::writeBytes(dir / "keymap.bin", keymap);
+    test::writeBytes(dir / "VER.bin", std::vector<unsigned char>{'V', 'E', 'R', ':', ' ', '2', '.', '7', 0, 0, 0, 0});
+    auto image = std::make_unique<SettingsImage>();
+    loadStartupFiles(*image, dir.path());
+    EXPECT_EQ(image->working.mouseData.GameMode, 1);
+    EXPECT_EQ(image->saved.mouseData.GameMode, 1);
+    EXPECT_EQ(image->fileFirmwareVersion[0], 2);
+    EXPECT_EQ(image->fileFirmwareVersion[1], 7);
+}
+
+}  // namespace
+}  // namespace orvane
