@@ -105,7 +105,10 @@ MacroEditOutcome MacroEditor::mouse(MouseButton button, MouseAction action) {
     const std::size_t offset = item->event.end();
     const auto code = static_cast<std::uint8_t>(button);
     const std::size_t needed = action == MouseAction::Click ? 2 * kShortEventSize : kShortEventSize;
-    if (streams.room() < needed) return full();
+    // Room set aside for the releases of keys held during a capture stays free.
+    if (!session_.buffer().fitsWithReleases(needed, session_.buffer().heldKeyCount())) {
+        return full();
+    }
 
     if (action == MouseAction::Click) {
         insertShortMacroEvent(streams, offset, false, code, code);
