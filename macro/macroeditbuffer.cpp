@@ -15,6 +15,7 @@ void MacroEditBuffer::clear() {
     eventCounter = 0;
     writePosition = 0;
     lastKeyItem.clear();
+    forgetHeldKeys();
 }
 
 void MacroEditBuffer::syncWritePosition() {
@@ -24,6 +25,15 @@ void MacroEditBuffer::syncWritePosition() {
 void MacroEditBuffer::storeInto(MacroRecord& record) const {
     record.deviceEvents = streams.device;
     record.hostEvents = streams.host;
+}
+
+bool MacroEditBuffer::fitsWithReleases(std::size_t size, std::size_t heldAfter) const {
+    return size + heldAfter * kShortEventSize <= streams.room();
+}
+
+void MacroEditBuffer::forgetHeldKeys() {
+    recordedKeys.clear();
+    insertedKeys.clear();
 }
 
 }  // namespace orvane

@@ -2,9 +2,11 @@
 // the recording bookkeeping that goes with them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "macro/macroheldkeys.h"
 #include "macro/macrostreams.h"
 #include "settings/settingsimage.h"
 
@@ -16,6 +18,11 @@ public:
     std::uint8_t eventCounter = 0;    // events appended since the last load
     std::uint8_t writePosition = 0;   // where recording appends: the stream end
     std::u16string lastKeyItem;       // text of the last key item recording added
+    // Presses recording appended and presses a pending insertion inserted
+    // whose releases are not in yet. A key in both needs two releases: one
+    // where the insertion goes and one at the end.
+    MacroHeldKeys recordedKeys;
+    MacroHeldKeys insertedKeys;
 
     // Takes the streams of a record. A pair from a file written elsewhere is
     // repaired first (see repairMacroStreams), so every later edit is safe.
@@ -26,6 +33,13 @@ public:
     // recording after an insertion appends behind the real end.
     void syncWritePosition();
     void storeInto(MacroRecord& record) const;
+
+    // Whether `size` more bytes fit and still leave a short release behind
+    // them for each of `heldAfter` keys.
+    bool fitsWithReleases(std::size_t size, std::size_t heldAfter) const;
+    std::size_t heldKeyCount() const { return recordedKeys.count() + insertedKeys.count(); }
+    // Without the hook no release can arrive any more: nothing is set aside.
+    void forgetHeldKeys();
 };
 
 }  // namespace orvane

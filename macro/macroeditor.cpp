@@ -33,28 +33,50 @@ MacroEditOutcome MacroEditor::full() const {
             macroMessage(MacroMessage::MacroFull, session_.languageCode())};
 }
 
+MacroEditOutcome MacroEditor::startInsertion(std::size_t index) {
+    // Keys an earlier insertion left held (another command ended it) stay
+    // held: their releases are still to come while the hook is in.
+    session_.pendingIndex = static_cast<int>(index);
+    session_.pendingInsertion = true;
+    session_.installHookForInsertion();
+    return {MacroEditResult::Done, std::nullopt};
+}
+
 MacroEditOutcome MacroEditor::insertBefore() {
     const auto item = selectedItem(session_);
     if (!item) return {};
     // The new key goes before the whole event, its delay item included.
-    session_.pendingIndex = static_cast<int>(item->firstItem);
-    session_.pendingInsertion = true;
-    session_.installHookForInsertion();
-    return {MacroEditResult::Done, std::nullopt};
+    return startInsertion(item->firstItem);
 }
 
 MacroEditOutcome MacroEditor::insertAfter() {
     const auto item = selectedItem(session_);
     if (!item) return {};
-    session_.pendingIndex = static_cast<int>(item->endItem());
-    session_.pendingInsertion = true;
-    session_.installHookForInsertion();
-    return {MacroEditResult::Done, std::nullopt};
+    return startInsertion(item->endItem());
+}
+
+bool MacroEditor::insertKeyEvent(std::size_t offset, std::uint8_t virtualKey, bool released) {
+    MacroEditBuffer& buffer = session_.buffer();
+    MacroHeldKeys& inserted = buffer.insertedKeys;
+    // An inserted release lets go of the inserted press only: a press that
+    // recording appended further on still needs its own release.
+    const std::size_t heldAfter =
+        inserted.countAfter(virtualKey, released) + buffer.recordedKeys.count();
+    if (!buffer.fitsWithReleases(kShortEventSize, heldAfter) ||
+        !insertShortMacroEvent(buffer.streams, offset, released, keyUsage(virtualKey),
+                               virtualKey)) {
+        return false;
+    }
+    inserted.took(virtualKey, released);
+    session_.events().insert(static_cast<std::size_t>(session_.pendingIndex),
+                             keyItemText(virtualKey, released));
+    ++session_.pendingIndex;
+    return true;
 }
 
 MacroEditOutcome MacroEditor::capturedKey(std::uint8_t virtualKey, bool released) {
     MacroEditBuffer& buffer = session_.buffer();
-    const std::uint8_t deviceCode = keyUsage(virtualKey);
+    MacroHeldKeys& inserted = buffer.insertedKeys;
     const auto offset = macroOffsetOfItem(buffer.streams.hostView(),
                                           static_cast<std::size_t>(std::max(session_.pendingIndex, 0)));
     if (!offset) {
@@ -65,35 +87,31 @@ MacroEditOutcome MacroEditor::capturedKey(std::uint8_t virtualKey, bool released
         session_.commit();
         return {};
     }
-    // A key the keyboard has no code for would end the device stream early.
-    if (deviceCode == 0) {
-        session_.commit();
-        return {};
-    }
-    if (!released) {
-        // A press is taken only when its release will fit as well, so the
-        // macro never holds a key down for good.
-        if (buffer.streams.room() < 2 * kShortEventSize) {
-            session_.commit();
-            return full();
+    MacroEditOutcome outcome;
+    if (keyUsage(virtualKey) == 0) {
+        // A key the keyboard has no code for would end the device stream
+        // early: it is not inserted, but its release still counts below.
+    } else if (!released) {
+        if (insertKeyEvent(*offset, virtualKey, false)) {
+            outcome = {MacroEditResult::Done, std::nullopt};
+        } else {
+            inserted.refused(virtualKey);
+            outcome = full();
         }
-        insertShortMacroEvent(buffer.streams, *offset, false, deviceCode, virtualKey);
-        session_.events().insert(static_cast<std::size_t>(session_.pendingIndex),
-                                 keyItemText(virtualKey, false));
-        ++session_.pendingIndex;
-    } else {
+    } else if (!inserted.takeRefusedRelease(virtualKey)) {
+        outcome = insertKeyEvent(*offset, virtualKey, true)
+                      ? MacroEditOutcome{MacroEditResult::Done, std::nullopt}
+                      : full();
+    }
+    // A combination is inserted whole: the insertion ends with the release
+    // that leaves no inserted key held.
+    if (released && inserted.none()) {
         session_.pendingInsertion = false;
         session_.removeHook();
-        if (!insertShortMacroEvent(buffer.streams, *offset, true, deviceCode, virtualKey)) {
-            session_.commit();
-            return full();
-        }
-        session_.events().insert(static_cast<std::size_t>(session_.pendingIndex),
-                                 keyItemText(virtualKey, true));
     }
     buffer.syncWritePosition();
     session_.commit();
-    return {MacroEditResult::Done, std::nullopt};
+    return outcome;
 }
 
 MacroEditOutcome MacroEditor::mouse(MouseButton button, MouseAction action) {
@@ -105,7 +123,10 @@ MacroEditOutcome MacroEditor::mouse(MouseButton button, MouseAction action) {
     const std::size_t offset = item->event.end();
     const auto code = static_cast<std::uint8_t>(button);
     const std::size_t needed = action == MouseAction::Click ? 2 * kShortEventSize : kShortEventSize;
-    if (streams.room() < needed) return full();
+    // Room set aside for the releases of keys held during a capture stays free.
+    if (!session_.buffer().fitsWithReleases(needed, session_.buffer().heldKeyCount())) {
+        return full();
+    }
 
     if (action == MouseAction::Click) {
         insertShortMacroEvent(streams, offset, false, code, code);

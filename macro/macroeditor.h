@@ -3,6 +3,7 @@
 // with a commit into the working store.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,8 +42,11 @@ public:
     // the selected item's event.
     MacroEditOutcome insertBefore();
     MacroEditOutcome insertAfter();
-    // A key captured while an insertion is pending: a press is inserted and
-    // the insertion goes on; a release is inserted and ends it.
+    // A key captured while an insertion is pending. A press is inserted when
+    // its release and those of the other held keys fit behind it; a release
+    // is inserted unless its press was refused. The insertion ends with the
+    // release (of any key) that leaves no inserted key held. Done when an
+    // event went in, StreamFull when it did not fit, Ignored otherwise.
     MacroEditOutcome capturedKey(std::uint8_t virtualKey, bool released);
 
     MacroEditOutcome mouse(MouseButton button, MouseAction action);
@@ -55,6 +59,10 @@ public:
     void loopTextChanged(std::u16string text);
 
 private:
+    MacroEditOutcome startInsertion(std::size_t index);
+    // Inserts a short key event at the pending index; false when it does not
+    // fit with room for the releases of the keys then held.
+    bool insertKeyEvent(std::size_t offset, std::uint8_t virtualKey, bool released);
     MacroEditOutcome finish(bool rebuild);
     MacroEditOutcome full() const;
 

@@ -62,8 +62,15 @@ KeyEventResult MacroRecorder::record(std::uint8_t virtualKey, bool released) {
         lastCounter_ = current;
     }
     if (text == buffer.lastKeyItem) return KeyEventResult::Dropped;
+    if (released && !buffer.insertedKeys.isHeld(virtualKey) &&
+        buffer.recordedKeys.takeRefusedRelease(virtualKey)) {
+        return KeyEventResult::Dropped;  // its press is not in the macro either
+    }
     const unsigned ms = ticksToPauseMs(ticks, clock_.frequency());
-    if (!InsertMacroToList(virtualKey, ms, released)) return KeyEventResult::StreamFull;
+    if (!InsertMacroToList(virtualKey, ms, released)) {
+        if (!released) buffer.recordedKeys.refused(virtualKey);
+        return KeyEventResult::StreamFull;
+    }
     return KeyEventResult::Recorded;
 }
 
@@ -73,19 +80,29 @@ std::optional<std::uint8_t> MacroRecorder::InsertMacroToList(std::uint8_t virtua
     MacroEventList& events = session_.events();
     const bool withPause = session_.recordDelay() && !events.empty();
     unsigned pause = withPause ? pauseMs : 1;
-    const std::size_t room = buffer.streams.room();
+    // Keys held once this event is in. A release at the end lets go of the
+    // key wherever it was pressed, an insertion left open included.
+    const MacroHeldKeys& inserted = buffer.insertedKeys;
+    const std::size_t heldAfter =
+        buffer.recordedKeys.countAfter(virtualKey, released) +
+        (released ? inserted.countAfter(virtualKey, true) : inserted.count());
     if (released) {
-        // A release that does not fit with its pause still goes in without
-        // one, so a recorded press is never left without its release.
-        if (macroEventSizeForPause(pause) > room) pause = 1;
-        if (kShortEventSize > room) return std::nullopt;
-    } else if (macroEventSizeForPause(pause) + kShortEventSize > room) {
-        // A press is taken only with room for its release behind it.
+        // A release keeps its pause only while the other held keys' releases
+        // still fit behind it; otherwise it goes in without one. Room for a
+        // short release of every held key is always kept, so a held key's
+        // release fits.
+        if (!buffer.fitsWithReleases(macroEventSizeForPause(pause), heldAfter)) pause = 1;
+        if (!buffer.fitsWithReleases(kShortEventSize, heldAfter)) return std::nullopt;
+    } else if (!buffer.fitsWithReleases(macroEventSizeForPause(pause), heldAfter)) {
+        // A press is taken only with room for the releases of every key then
+        // held, its own included.
         return std::nullopt;
     }
     const auto end = appendMacroEvent(buffer.streams, released, pause, keyUsage(virtualKey),
                                       virtualKey);
     if (!end) return std::nullopt;
+    buffer.recordedKeys.took(virtualKey, released);
+    if (released) buffer.insertedKeys.took(virtualKey, true);
     buffer.syncWritePosition();
     if (pause > 1) events.append(delayItemText(pause));
     std::u16string text = keyItemText(virtualKey, released);

@@ -15,7 +15,8 @@ namespace orvane {
 enum class KeyEventResult {
     Recorded,      // appended to the macro
     Inserted,      // went into a pending insertion
-    Dropped,       // same key item as the last one (a held key repeating)
+    Dropped,       // not recorded: the same key item as the last one (a held key
+                   // repeating), or the release of a press refused for lack of room
     Ignored,       // no capture running, or the key has no code on the keyboard
     StreamFull,    // refused: no room left in the macro
 };
@@ -32,7 +33,8 @@ public:
     KeyEventResult processKey(std::uint8_t virtualKey, bool released);
 
     // Appends one event to both streams and its items to the event list.
-    // Returns the new write position, or nothing when the event does not fit.
+    // Returns the new write position, or nothing when the event does not fit
+    // with room left for the release of every key still held after it.
     std::optional<std::uint8_t> InsertMacroToList(std::uint8_t virtualKey, unsigned pauseMs,
                                                   bool released);
 

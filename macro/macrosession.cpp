@@ -93,6 +93,8 @@ void MacroSession::selectMacro(int item) {
     recordDelay_ = (record.options & 1) != 0;
     const std::string digits = std::to_string(loops);
     setLoopText(std::u16string(digits.begin(), digits.end()));
+    // The held keys' presses stay in the macro left behind.
+    buffer_.forgetHeldKeys();
     buffer_.load(record);
     events_.assign(macroDisplayItems(buffer_.streams.hostView()));
 }
@@ -183,6 +185,7 @@ void MacroSession::installHookForInsertion() {
 }
 
 void MacroSession::removeHook() {
+    buffer_.forgetHeldKeys();
     if (!hookInstalled_) return;
     if (hook_ != nullptr) hook_->remove();
     hookInstalled_ = false;

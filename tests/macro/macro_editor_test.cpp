@@ -169,6 +169,72 @@ TEST_F(Editing, InsertionIntoAFullMacroIsRefusedAndKeepsPressesPaired) {
     EXPECT_EQ(editor.mouse(MouseButton::Right, MouseAction::Up).result, MacroEditResult::StreamFull);
 }
 
+// Insert After the last item, then keys as the hook delivers them: the
+// insertion ends once no inserted key is still held, and only then.
+TEST_F(Editing, AnInsertionEndsWithEveryInsertedKeyReleased) {
+    using R = KeyEventResult;
+    constexpr std::uint8_t ctrl = 0xA2, c = 0x43, noCode = 0x15, enter = 0x0D;
+    struct Step {
+        std::uint8_t key;
+        bool released;
+        R result;
+        bool stillPending;
+    };
+    struct Case {
+        const char* name;
+        std::size_t room;
+        std::vector<Step> steps;
+        Bytes inserted;
+    };
+    const Case cases[] = {
+        {"a combination", 186,
+         {{ctrl, false, R::Inserted, true}, {c, false, R::Inserted, true},
+          {c, true, R::Inserted, true}, {ctrl, true, R::Inserted, false}},
+         {0x01, ctrl, 0x01, c, 0x81, c, 0x81, ctrl}},
+        {"a combination let go in press order", 186,
+         {{ctrl, false, R::Inserted, true}, {c, false, R::Inserted, true},
+          {ctrl, true, R::Inserted, true}, {c, true, R::Inserted, false}},
+         {0x01, ctrl, 0x01, c, 0x81, ctrl, 0x81, c}},
+        {"two events short of full", 4,
+         {{ctrl, false, R::Inserted, true}, {c, false, R::StreamFull, true},
+          {c, true, R::Ignored, true}, {ctrl, true, R::Inserted, false}},
+         {0x01, ctrl, 0x81, ctrl}},
+        {"a refused press alone", 2,
+         {{c, false, R::StreamFull, true}, {c, true, R::Ignored, false}}, {}},
+        {"a key without a keyboard code", 186,
+         {{noCode, false, R::Ignored, true}, {noCode, true, R::Ignored, false}}, {}},
+        {"a key without a keyboard code inside a combination", 186,
+         {{ctrl, false, R::Inserted, true}, {noCode, false, R::Ignored, true},
+          {noCode, true, R::Ignored, true}, {ctrl, true, R::Inserted, false}},
+         {0x01, ctrl, 0x81, ctrl}},
+        {"a release whose press came before", 186,
+         {{enter, true, R::Inserted, false}}, {0x81, enter}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        const std::size_t used = kMacroStreamSize - k.room;
+        Bytes stream;
+        for (std::size_t i = 0; i < used / 2; ++i) {
+            stream.insert(stream.end(), {static_cast<std::uint8_t>(i % 2 ? 0x81 : 0x01), 0x41});
+        }
+        load(stream);
+        session.events().select(static_cast<int>(session.events().size()) - 1);
+        ASSERT_EQ(editor.insertAfter().result, MacroEditResult::Done);
+        for (std::size_t i = 0; i < k.steps.size(); ++i) {
+            const Step& step = k.steps[i];
+            EXPECT_EQ(recorder.processKey(step.key, step.released), step.result) << i;
+            EXPECT_EQ(session.pendingInsertion, step.stillPending) << i;
+            EXPECT_EQ(session.hookInstalled(), step.stillPending) << i;
+        }
+        const std::size_t end = used + k.inserted.size();
+        EXPECT_EQ(session.buffer().streams.end(), end);
+        EXPECT_EQ(Bytes(slot0().hostEvents.begin() + static_cast<std::ptrdiff_t>(used),
+                        slot0().hostEvents.begin() + static_cast<std::ptrdiff_t>(end)),
+                  k.inserted);
+        EXPECT_EQ(session.events().items(), macroDisplayItems(MacroStreamView(slot0().hostEvents)));
+    }
+}
+
 TEST_F(Editing, AnInsertionWhoseMacroChangedEnds) {
     saved = test::storeWith({{u"Long", {0x01, 0x41, 0x81, 0x41, 0x01, 0x42}}, {u"Short", {}}});
     session.open(*saved);

@@ -3,9 +3,12 @@
 // outside the 190-byte streams and the two streams keep one layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bitset>
 #include <cstring>
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "macro/macroeditor.h"
 #include "macro/macrorecorder.h"
@@ -165,6 +168,78 @@ TEST(MacroFuzz, EveryCommandKeepsListStreamsAndStoreInStep) {
             MacroStreams committed{r.deviceEvents, r.hostEvents};
             EXPECT_TRUE(macroStreamsAligned(committed));
         }
+    }
+}
+
+// Whether the events from byte `from` to byte `to` release only keys they
+// pressed and leave none held.
+bool balanced(const MacroStreams& s, std::size_t from, std::size_t to) {
+    std::bitset<256> held;
+    for (const MacroEvent& e : macroEvents(s.hostView())) {
+        if (e.offset < from || e.offset >= to) continue;
+        if (e.released && !held.test(e.code)) return false;
+        held.set(e.code, !e.released);
+    }
+    return held.none();
+}
+
+// A hand on the keyboard: presses (a held key pressed again repeats) and
+// releases of keys with and without a keyboard code, with pauses.
+struct Typist {
+    std::mt19937& gen;
+    std::vector<std::uint8_t> down;
+    void step(MacroRecorder& recorder, test::FakeClock& clock) {
+        constexpr std::uint8_t keys[] = {0x41, 0x42, 0x43, 0xA2, 0xA0, 0x15};
+        clock.advanceMs(static_cast<std::int64_t>(gen() % 4 == 0 ? gen() % 600 : gen() % 40));
+        if (!down.empty() && gen() % 2) {
+            const std::size_t i = gen() % down.size();
+            recorder.processKey(down[i], true);
+            down.erase(down.begin() + static_cast<std::ptrdiff_t>(i));
+            return;
+        }
+        const std::uint8_t key = keys[gen() % std::size(keys)];
+        recorder.processKey(key, false);
+        if (std::find(down.begin(), down.end(), key) == down.end()) down.push_back(key);
+    }
+    void letGo(MacroRecorder& recorder) {
+        for (std::uint8_t key : down) recorder.processKey(key, true);
+        down.clear();
+    }
+};
+
+TEST(MacroFuzz, NoRecordingOrInsertionLeavesAKeyHeld) {
+    std::mt19937 gen(2024);
+    for (int round = 0; round < 300; ++round) {
+        auto saved = test::storeWith({{u"M", {}}});
+        test::FakeHook hook;
+        test::FakeClock clock;
+        MacroSession session(kLanguageEnglish, &hook);
+        MacroEditor editor(session);
+        MacroRecorder recorder(session, editor, clock);
+        session.open(*saved);
+        if (gen() % 2) session.toggleRecordDelay();
+        recorder.toggleRecording();
+        Typist typist{gen, {}};
+        const int steps = static_cast<int>(gen() % 200);
+        for (int i = 0; i < steps; ++i) typist.step(recorder, clock);
+        typist.letGo(recorder);
+        const MacroStreams& s = session.buffer().streams;
+        ASSERT_TRUE(balanced(s, 0, kMacroStreamSize)) << round;
+        recorder.toggleRecording();
+
+        // An insertion anywhere, until the keys it took are let go.
+        if (session.events().empty()) continue;
+        const std::size_t index = gen() % session.events().size();
+        session.events().select(static_cast<int>(index));
+        const auto item = macroItemAt(s.hostView(), index);
+        const bool before = gen() % 2;
+        const std::size_t at = before ? item->event.offset : item->event.end();
+        before ? editor.insertBefore() : editor.insertAfter();
+        const std::size_t oldEnd = s.end();
+        for (int i = 0; i < 100 && session.pendingInsertion; ++i) typist.step(recorder, clock);
+        typist.letGo(recorder);
+        EXPECT_FALSE(session.pendingInsertion) << round;
+        ASSERT_TRUE(balanced(s, at, at + s.end() - oldEnd)) << round;
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -131,11 +132,14 @@ TEST_F(Recording, KeysWithoutKeyboardCodeAreSkipped) {
 
 TEST_F(Recording, AFullMacroRefusesPressesButTakesTheRelease) {
     start(true);
-    // 93 presses and releases of alternating keys: 186 bytes.
-    for (int i = 0; i < 93; ++i) {
+    // 92 presses and releases of alternating keys, one release 200 ms late:
+    // 186 bytes, no key left held.
+    for (int i = 0; i < 92; ++i) {
         const std::uint8_t key = i % 2 ? 0x41 : 0x42;
+        if (i == 2) clock.advanceMs(200);
         ASSERT_EQ(recorder.processKey(key, i % 4 >= 2), KeyEventResult::Recorded) << i;
     }
+    ASSERT_EQ(session.buffer().streams.end(), 186u);
     clock.advanceMs(1);
     ASSERT_EQ(recorder.processKey(0x43, false), KeyEventResult::Recorded);  // 188: room for its release
     clock.advanceMs(500);
@@ -147,6 +151,94 @@ TEST_F(Recording, AFullMacroRefusesPressesButTakesTheRelease) {
     EXPECT_EQ(recorder.processKey(0x43, false), KeyEventResult::StreamFull);
     EXPECT_EQ(session.buffer().writePosition, 190);
     EXPECT_EQ(session.events().items(), macroDisplayItems(MacroStreamView(slot0().hostEvents)));
+}
+
+constexpr std::uint8_t kCtrl = 0xA2;
+constexpr std::uint8_t kC = 0x43;
+
+// Hold Ctrl, press C, release C, release Ctrl, with a given room left.
+TEST_F(Recording, NearAFullMacroEveryRecordedPressKeepsItsRelease) {
+    using R = KeyEventResult;
+    struct Case {
+        const char* name;
+        bool withDelay;
+        std::size_t room;
+        std::array<std::int64_t, 4> pausesMs;
+        std::array<R, 4> results;
+        Bytes tail;  // what lands behind the filler
+    };
+    const Case cases[] = {
+        {"two events short, no delays", false, 4, {20, 20, 20, 20},
+         {R::Recorded, R::StreamFull, R::Dropped, R::Recorded}, {0x01, kCtrl, 0x81, kCtrl}},
+        {"two events short, short pauses", true, 4, {20, 20, 20, 20},
+         {R::Recorded, R::StreamFull, R::Dropped, R::Recorded}, {0x14, kCtrl, 0x94, kCtrl}},
+        {"a long pause leaves no room for the press and its release", true, 4, {300, 300, 300, 300},
+         {R::StreamFull, R::StreamFull, R::Dropped, R::Dropped}, {}},
+        {"a release gives up its pause for the other held key's release", true, 8,
+         {20, 20, 500, 500}, {R::Recorded, R::Recorded, R::Recorded, R::Recorded},
+         {0x14, kCtrl, 0x14, kC, 0x81, kC, 0x81, kCtrl}},
+        {"with room the pauses stay", true, 12, {20, 20, 500, 500},
+         {R::Recorded, R::Recorded, R::Recorded, R::Recorded},
+         {0x14, kCtrl, 0x14, kC, 0xFF, kC, 0x01, 0xF4, 0xFF, kCtrl, 0x01, 0xF4}},
+    };
+    const std::pair<std::uint8_t, bool> keys[] = {
+        {kCtrl, false}, {kC, false}, {kC, true}, {kCtrl, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        start(true);
+        // Filler of A and B pairs, nothing held; a late release makes up 2 bytes.
+        const std::size_t filler = kMacroStreamSize - c.room;
+        for (std::size_t bytes = 0; bytes < filler;) {
+            const bool longRelease = filler - bytes == 6;
+            recorder.processKey(0x41, false);
+            if (longRelease) clock.advanceMs(200);
+            recorder.processKey(0x41, true);
+            bytes += longRelease ? 6 : 4;
+        }
+        ASSERT_EQ(session.buffer().streams.end(), filler);
+        if (!c.withDelay) session.toggleRecordDelay();
+        for (std::size_t i = 0; i < 4; ++i) {
+            clock.advanceMs(c.pausesMs[i]);
+            EXPECT_EQ(recorder.processKey(keys[i].first, keys[i].second), c.results[i]) << i;
+        }
+        const std::size_t end = filler + c.tail.size();
+        EXPECT_EQ(session.buffer().streams.end(), end);
+        EXPECT_EQ(Bytes(slot0().hostEvents.begin() + static_cast<std::ptrdiff_t>(filler),
+                        slot0().hostEvents.begin() + static_cast<std::ptrdiff_t>(end)),
+                  c.tail);
+        EXPECT_EQ(session.events().items(), macroDisplayItems(MacroStreamView(slot0().hostEvents)));
+        recorder.toggleRecording();
+    }
+}
+
+TEST_F(Recording, EditingWhileAKeyIsHeldLeavesRoomForItsRelease) {
+    start(false);
+    for (int i = 0; i < 46; ++i) {  // 184 bytes
+        recorder.processKey(0x41, false);
+        recorder.processKey(0x41, true);
+    }
+    ASSERT_EQ(recorder.processKey(kCtrl, false), KeyEventResult::Recorded);  // 186, Ctrl held
+    EXPECT_EQ(editor.mouse(MouseButton::Left, MouseAction::Up).result, MacroEditResult::Done);
+    EXPECT_EQ(editor.mouse(MouseButton::Left, MouseAction::Up).result, MacroEditResult::StreamFull);
+    EXPECT_EQ(recorder.processKey(kCtrl, true), KeyEventResult::Recorded);
+    EXPECT_EQ(slot0().hostEvents[188], 0x81);
+    EXPECT_EQ(slot0().hostEvents[189], kCtrl);
+}
+
+TEST_F(Recording, StoppingForgetsTheKeysItHeld) {
+    // Once the hook is gone no release can come, so nothing stays set aside.
+    start(false);
+    for (int i = 0; i < 46; ++i) {  // 184 bytes
+        recorder.processKey(0x41, false);
+        recorder.processKey(0x41, true);
+    }
+    recorder.processKey(kCtrl, false);  // 186
+    recorder.toggleRecording();
+    session.events().select(static_cast<int>(session.events().size()) - 1);
+    editor.insertAfter();
+    EXPECT_EQ(recorder.processKey(kC, false), KeyEventResult::Inserted);
+    EXPECT_EQ(recorder.processKey(kC, true), KeyEventResult::Inserted);
+    EXPECT_EQ(session.buffer().streams.end(), kMacroStreamSize);
 }
 
 TEST_F(Recording, SelectingAnotherMacroKeepsRecordingAtItsEnd) {
