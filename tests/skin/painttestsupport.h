@@ -11,7 +11,7 @@
 #include "drawing/skincanvas.h"
 #include "drawing/skinimages.h"
 #include "settings/settingsimage.h"
-#include "syntheticskin.h"
+#include "support/syntheticskin.h"
 
 namespace orvane::test {
 

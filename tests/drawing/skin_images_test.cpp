@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "drawing/skinimages.h"
-#include "syntheticskin.h"
+#include "support/syntheticskin.h"
 
 namespace orvane {
 namespace {

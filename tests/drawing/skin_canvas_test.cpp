@@ -2,7 +2,7 @@
 
 #include "drawing/skincanvas.h"
 #include "drawing/skinimages.h"
-#include "syntheticskin.h"
+#include "support/syntheticskin.h"
 
 namespace orvane {
 namespace {
