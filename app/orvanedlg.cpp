@@ -54,7 +54,7 @@ COrvaneDlg::COrvaneDlg(Environment env, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setWindowIcon(QIcon(QPixmap::fromImage(resourceImage(155))));
+    setWindowIcon(QIcon(QPixmap::fromImage(resourceImage(kIconApplication))));
 }
 
 COrvaneDlg::~COrvaneDlg() {

@@ -1,5 +1,7 @@
 #include "drawing/skinimages.h"
 
+#include "settings/settingsimage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -29,7 +31,7 @@ bool splitName(QStringView name, QStringList& parts) {
 }  // namespace
 
 QString SkinImages::skinFolder(const QString& dataFolder, std::int16_t languageCode) {
-    return dataFolder + (languageCode == 4 ? QStringLiteral("png/chinese/")
+    return dataFolder + (languageCode == kLanguageChinese ? QStringLiteral("png/chinese/")
                                            : QStringLiteral("png/english/"));
 }
 

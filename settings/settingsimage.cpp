@@ -41,10 +41,12 @@ void setKeyEnabled(MouseData& data, std::size_t slot, bool enabled) {
 }
 
 void applyWinLock(MouseData& data) {
+    constexpr KeyEnableBit windowsKey = keyEnableBit(kLeftWindowsSlot);
     if (data.WinLock == 1) {
-        data.KeyEnableMask[1] &= 0x3E;
+        // The unused bits 6 and 7 are cleared with it: the keyboard reads 0x3E as locked.
+        data.KeyEnableMask[windowsKey.byte] &= static_cast<std::uint8_t>(0x3F & ~windowsKey.mask);
     } else {
-        data.KeyEnableMask[1] |= 0x01;
+        data.KeyEnableMask[windowsKey.byte] |= windowsKey.mask;
     }
 }
 
