@@ -25,8 +25,15 @@ int COrvaneApp::InitInstance() {
     SingleInstance instance(defaultInstanceKey());
     if (!instance.claim()) return 0;  // the first instance shows its window
 
-    const std::filesystem::path dataFolder = QCoreApplication::applicationDirPath().toStdString();
-    std::unique_ptr<HidBackend> backend = makeHidBackend(dataFolder);
+    const std::optional<DataFolders> folders = dataFoldersOfThisProcess();
+    if (!folders) {
+        QtDialogs().showMessage(readLanguageCode() == kLanguageChinese
+                                    ? u"无法创建存放设置的文件夹 ~/.local/share/orvane。"
+                                    : u"The folder for the settings, ~/.local/share/orvane, cannot be created.",
+                                u"Orvane");
+        return 1;
+    }
+    std::unique_ptr<HidBackend> backend = makeHidBackend(folders->state);
     DesktopShell shell;
     QtDialogs dialogs;
     COrvaneDlg::Environment env{settingsImage(),
@@ -34,7 +41,7 @@ int COrvaneApp::InitInstance() {
                                 realSleeper(),
                                 shell,
                                 dialogs,
-                                dataFolder,
+                                *folders,
                                 readLanguageCode(),
                                 QSystemTrayIcon::isSystemTrayAvailable()};
     auto dialog = std::make_unique<COrvaneDlg>(env);

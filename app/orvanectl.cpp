@@ -16,6 +16,7 @@
 
 #include "device/device.h"
 #include "settings/settingsfiles.h"
+#include "settings/datafolders.h"
 #include "virtualkeyboard/makehidbackend.h"
 
 namespace orvane {
@@ -25,10 +26,10 @@ constexpr int kExitUsage = 1;
 constexpr int kExitNoKeyboard = 2;
 constexpr int kExitNotAnswering = 3;
 
-std::filesystem::path dataFolder() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path() : exe.parent_path();
+// Where the virtual keyboard keeps its state: the utility's own state folder.
+std::filesystem::path stateFolder() {
+    const auto folders = dataFoldersOfThisProcess();
+    return folders ? folders->state : executableFolder();
 }
 
 // No window here: key events are ignored, the rest only noted.
@@ -129,7 +130,7 @@ int noKeyboard() {
 }
 
 int dump() {
-    auto backend = makeHidBackend(dataFolder());
+    auto backend = makeHidBackend(stateFolder());
     ToolListener listener;
     KeyboardLink link(*backend, realSleeper(), listener);
     if (!link.openCommandInterface()) return noKeyboard();
@@ -154,7 +155,7 @@ int apply(const std::filesystem::path& file) {
         return kExitUsage;
     }
 
-    auto backend = makeHidBackend(dataFolder());
+    auto backend = makeHidBackend(stateFolder());
     ToolListener listener;
     KeyboardLink link(*backend, realSleeper(), listener);
     const auto opened = link.openInterfaces();

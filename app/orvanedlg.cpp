@@ -47,9 +47,9 @@ COrvaneDlg::COrvaneDlg(Environment env, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       env_(std::move(env)),
       image_(env_.image),
-      skin_(SkinImages::skinFolder(QString::fromStdString(env_.dataFolder.string()) + u'/', env_.languageCode)),
+      skin_(SkinImages::skinFolder(QString::fromStdString(env_.folders.resources.string()) + u'/', env_.languageCode)),
       link_(env_.backend, env_.sleeper, *this),
-      controller_(image_, state_, env_.dataFolder, *this) {
+      controller_(image_, state_, env_.folders.state, *this) {
     setWindowTitle(qs(kWindowTitle));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -74,7 +74,7 @@ void COrvaneDlg::OnInitDialog() {
     setUpHotplug();
     setUpSliders();
     keyLabels();  // built once, before any panel can open
-    loadStartupFiles(image_, env_.dataFolder);
+    loadStartupFiles(image_, env_.folders);
     const KeyboardLink::StartResult started = link_.start(image_.working.mouseData);
     setUpTray();
     controller_.repaint();
@@ -205,7 +205,7 @@ void COrvaneDlg::showFromOtherInstance() {
 }
 
 void COrvaneDlg::onRefresh(int lParam) {
-    if (!runRefreshSteps(link_, image_, env_.dataFolder, lParam))
+    if (!runRefreshSteps(link_, image_, env_.folders.state, lParam))
         qCWarning(lcMainWindow) << "keymap.bin could not be written";
     controller_.syncSlidersFromSettings();
     controller_.repaint();
@@ -389,7 +389,7 @@ void COrvaneDlg::openWebAddress() {
 }
 
 void COrvaneDlg::startUpdater() {
-    orvane::startUpdater(env_.dataFolder, env_.shell);
+    orvane::startUpdater(env_.folders.resources, env_.shell);
 }
 
 void COrvaneDlg::sendRefresh(int lParam) {

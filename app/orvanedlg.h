@@ -17,6 +17,7 @@
 #include "mainwindow/mainwindowhost.h"
 #include "mainwindow/mainwindowstate.h"
 #include "drawing/skinimages.h"
+#include "settings/datafolders.h"
 #include "settings/settingsimage.h"
 
 class QMenu;
@@ -40,7 +41,7 @@ public:
         Sleeper& sleeper;
         HostShell& shell;
         Dialogs& dialogs;
-        std::filesystem::path dataFolder;
+        DataFolders folders;  // resources (skin, VER.bin, updater) and state (the files it writes)
         std::int16_t languageCode;
         bool trayAvailable;
     };

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         QElapsedTimer timer;
         timer.start();
         orvane::COrvaneDlg window({*image, backend, orvane::realSleeper(), shell, dialogs,
-                                   dir.path().toStdString(), orvane::kLanguageEnglish, false});
+                                   {dir.path().toStdString(), dir.path().toStdString()}, orvane::kLanguageEnglish, false});
         FirstPaint probe;
         window.installEventFilter(&probe);
         window.OnInitDialog();

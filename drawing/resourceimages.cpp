@@ -50,11 +50,13 @@ QImage thumb() {
     return img;
 }
 
-QImage icon() {
-    QImage img(64, 64, QImage::Format_ARGB32_Premultiplied);
+QImage icon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 64-unit grid, so every size is a sharp drawing, not a scaled picture.
+    p.scale(size / 64.0, size / 64.0);
     QPainterPath body;
     body.addRoundedRect(QRectF(3, 3, 58, 58), 12, 12);
     QLinearGradient bg(0, 0, 0, 64);
@@ -78,12 +80,14 @@ QImage icon() {
 
 }  // namespace
 
+QImage applicationIcon(int size) { return size > 0 ? icon(size) : QImage(); }
+
 QImage resourceImage(int id) {
     // Drawn once; function-local statics are initialised thread-safely.
     static const QImage empty = channel(false);
     static const QImage full = channel(true);
     static const QImage thumbImage = thumb();
-    static const QImage iconImage = icon();
+    static const QImage iconImage = icon(64);
     switch (id) {
     case kBitmapChannelEmpty: return empty;
     case kBitmapChannelFull: return full;

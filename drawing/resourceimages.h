@@ -16,4 +16,7 @@ inline constexpr int kIconApplication = 155;
 // bitmap or icon for. Safe to call from any thread.
 QImage resourceImage(int id);
 
+// The program's icon (155) drawn at size x size pixels, for the desktop's icon theme.
+QImage applicationIcon(int size);
+
 }  // namespace orvane

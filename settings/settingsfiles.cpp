@@ -95,12 +95,12 @@ bool readVersionFile(SettingsImage& image, const fs::path& dataFolder) {
     return true;
 }
 
-void loadStartupFiles(SettingsImage& image, const std::filesystem::path& dataFolder) {
-    readVersionFile(image, dataFolder);
+void loadStartupFiles(SettingsImage& image, const DataFolders& folders) {
+    readVersionFile(image, folders.resources);
     image.modifiedKeyFlags.fill(0);
-    loadMacroFile(image, dataFolder);
+    loadMacroFile(image, folders.state);
     image.working.keyAssignments = KeyAssignmentTable{};
-    loadKeymapFile(image, dataFolder);
+    loadKeymapFile(image, folders.state);
     stampKeyCodes(image.working.keyAssignments);
     copyWorkingToSaved(image);
 }

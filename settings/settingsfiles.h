@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "settings/datafolders.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {
@@ -60,11 +61,11 @@ bool readVersionFile(SettingsImage& image, const std::filesystem::path& dataFold
 // copies following only when that write succeeded. Returns whether it did.
 bool settleAfterFactoryReset(SettingsImage& image, const std::filesystem::path& dataFolder);
 
-// The files read at start, in order: VER.bin, MacroDefine.bin and keymap.bin
+// The files read at start, in order: VER.bin (a resource), MacroDefine.bin and keymap.bin
 // (into a cleared key assignment table, key codes stamped even when the file
 // was created), no key marked modified, then the working copies copied onto
 // the saved ones.
-void loadStartupFiles(SettingsImage& image, const std::filesystem::path& dataFolder);
+void loadStartupFiles(SettingsImage& image, const DataFolders& folders);
 
 // Overwrites keyCode of records 0..107 with each position's own virtual-key code.
 void stampKeyCodes(KeyAssignmentTable& table);

@@ -1,5 +1,6 @@
 // The skin generator: writes every picture of the main window and its panels into
-// <output>/png/english/ and <output>/png/chinese/. Run at build time.
+// <output>/png/english/ and <output>/png/chinese/, and the program's icon at the
+// icon theme's sizes into <output>/icons/hicolor/<size>/apps/. Run at build time.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -7,6 +8,7 @@
 
 #include <cstdio>
 
+#include "drawing/resourceimages.h"
 #include "skin/mainpictures.h"
 #include "skin/panelpictures.h"
 
@@ -40,6 +42,14 @@ int main(int argc, char** argv) {
                              qPrintable(writer.errorString()));
                 return 1;
             }
+        }
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = root + QStringLiteral("/icons/hicolor/%1x%1/apps/").arg(size);
+        const QString path = folder + QStringLiteral(ORVANE_APP_ID ".png");
+        if (!QDir().mkpath(folder) || !orvane::applicationIcon(size).save(path, "png")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
         }
     }
     return 0;

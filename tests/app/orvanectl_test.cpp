@@ -31,6 +31,8 @@ class Orvanectl : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::copy_file(ORVANECTL_PATH, dir / "orvanectl");
+        // A portable folder (it holds the skin folder): the state stays beside the tool.
+        std::filesystem::create_directory(dir / "png");
         tool = "ORVANE_KEYBOARD=virtual '" + (dir / "orvanectl").string() + "'";
     }
     test::TempDir dir;

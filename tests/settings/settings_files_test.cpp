@@ -222,7 +222,7 @@ TEST(StartupFiles, AFreshFolderGetsBothFilesAndStampedWorkingAndSavedCopies) {
     auto image = std::make_unique<SettingsImage>();
     image->modifiedKeyFlags.fill(1);
     image->working.keyAssignments.records[3].mapType = 5;  // left over from before
-    loadStartupFiles(*image, dir.path());
+    loadStartupFiles(*image, {dir.path(), dir.path()});
     EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), 206920u);
     EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin").size(), 169860u);
     EXPECT_EQ(image->working.keyAssignments.records[3].mapType, 0);
@@ -240,7 +240,7 @@ TEST(StartupFiles, ExistingFilesAreReadBeforeTheCopiesAreMade) {
     test::writeBytes(dir / "keymap.bin", keymap);
     test::writeBytes(dir / "VER.bin", std::vector<unsigned char>{'V', 'E', 'R', ':', ' ', '2', '.', '7', 0, 0, 0, 0});
     auto image = std::make_unique<SettingsImage>();
-    loadStartupFiles(*image, dir.path());
+    loadStartupFiles(*image, {dir.path(), dir.path()});
     EXPECT_EQ(image->working.mouseData.GameMode, 1);
     EXPECT_EQ(image->saved.mouseData.GameMode, 1);
     EXPECT_EQ(image->fileFirmwareVersion[0], 2);

@@ -50,7 +50,7 @@ protected:
 
     void start() {
         window = std::make_unique<COrvaneDlg>(COrvaneDlg::Environment{
-            *image, backend, sleeper, shell, dialogs, dir.path(), kLanguageEnglish, false});
+            *image, backend, sleeper, shell, dialogs, {dir.path(), dir.path()}, kLanguageEnglish, false});
         window->OnInitDialog();
     }
     bool readAllHandedOver() {
