@@ -59,8 +59,12 @@ FileLoad loadKeymapFile(SettingsImage& image, const fs::path& dataFolder, Keymap
         stampKeyCodes(image.working.keyAssignments);
         return FileLoad::Loaded;
     }
+    // The new file holds a zeroed table; the records in memory still need each
+    // key's own code, or Default and host actions would build dead entries.
     image.working.keyAssignments = KeyAssignmentTable{};
-    return writeKeymapFromWorking(image, dataFolder) ? FileLoad::Created : FileLoad::CreateFailed;
+    const bool created = writeKeymapFromWorking(image, dataFolder);
+    stampKeyCodes(image.working.keyAssignments);
+    return created ? FileLoad::Created : FileLoad::CreateFailed;
 }
 
 FileLoad loadMacroFile(SettingsImage& image, const fs::path& dataFolder) {

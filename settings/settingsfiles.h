@@ -26,9 +26,9 @@ enum class KeymapPart {
 };
 
 // Loads keymap.bin into the working copy. A present file fills the records as
-// far as it reaches, then keyCode of records 0..107 is stamped from
-// VirtualKeyDefaults. An absent file is created from the working MouseData
-// and a zeroed KeyAssignmentTable (the working table is zeroed too; no stamping).
+// far as it reaches. An absent file is created from the working MouseData and
+// a zeroed KeyAssignmentTable (the working table is zeroed too). Either way
+// keyCode of records 0..107 is then stamped from VirtualKeyDefaults.
 FileLoad loadKeymapFile(SettingsImage& image, const std::filesystem::path& dataFolder,
                         KeymapPart part = KeymapPart::Everything);
 

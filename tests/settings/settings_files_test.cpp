@@ -25,14 +25,24 @@ std::vector<unsigned char> randomBytes(std::size_t n, unsigned seed) {
 }
 
 
-TEST(KeymapFile, MissingFileIsCreatedAsZerosWithoutStamping) {
-    TempDir dir;
-    auto image = std::make_unique<SettingsImage>();
-    EXPECT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::Created);
-    const auto bytes = readBytes(dir / "keymap.bin");
-    ASSERT_EQ(bytes.size(), 206920u);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 206920);
-    EXPECT_EQ(image->working.keyAssignments.records[0].keyCode, 0);
+TEST(KeymapFile, MissingFileIsCreatedAsZerosAndTheRecordsAreStamped) {
+    for (const KeymapPart part : {KeymapPart::Everything, KeymapPart::KeyAssignmentsOnly}) {
+        TempDir dir;
+        auto image = std::make_unique<SettingsImage>();
+        stampKeyCodes(image->working.keyAssignments);
+        image->working.keyAssignments.records[42].mapType = TYPE_BASIC;
+        EXPECT_EQ(loadKeymapFile(*image, dir.path(), part), FileLoad::Created);
+        const auto bytes = readBytes(dir / "keymap.bin");
+        ASSERT_EQ(bytes.size(), 206920u);
+        EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 206920);
+        // The table is zeroed, but no key is left without its own code.
+        const auto& records = image->working.keyAssignments.records;
+        EXPECT_EQ(records[42].mapType, 0);
+        for (std::size_t p = 0; p < kKeyPositionCount; ++p) {
+            EXPECT_EQ(records[p].keyCode, VirtualKeyDefaults[p]) << p;
+        }
+        EXPECT_EQ(records[108].keyCode, 0);
+    }
 }
 
 TEST(KeymapFile, RoundTripChangesOnlyTheStampedKeyCodes) {
