@@ -4,6 +4,7 @@
 #include <cctype>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 #include "settings/atomicfile.h"
 #include "settings/settingsfiles.h"
@@ -64,11 +65,9 @@ bool isValidProfileName(std::string_view name) {
 }
 
 std::string profileDisplayName(std::string_view fileName) {
-    std::string name(fileName);
-    for (std::size_t at = name.find(kBin); at != std::string::npos; at = name.find(kBin, at)) {
-        name.erase(at, kBin.size());
-    }
-    return name;
+    // Only the suffix: "a.bin.bin" is "a.bin", so a name leads back to one file.
+    if (endsWithBin(fileName)) fileName.remove_suffix(kBin.size());
+    return std::string(fileName);
 }
 
 ProfileManager::ProfileManager(fs::path dataFolder, std::int16_t languageCode)
@@ -90,6 +89,9 @@ void ProfileManager::scan() {
     names_.clear();
     paths_.clear();
     selection_ = -1;
+    // Each listed name keeps the path the scan found it at; every action then
+    // touches exactly that file.
+    std::vector<std::pair<std::string, fs::path>> found;
     std::error_code ec;
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
         // Only plain files: a link could lead out of the profile folder.
@@ -99,11 +101,15 @@ void ProfileManager::scan() {
         if (!endsWithBin(file)) continue;
         std::string name = profileDisplayName(file);
         if (!isValidProfileName(name)) continue;
-        names_.push_back(std::move(name));
-        if (names_.size() >= kMaxProfiles) break;
+        found.emplace_back(std::move(name), it->path());
+        if (found.size() >= kMaxProfiles) break;
     }
-    std::sort(names_.begin(), names_.end(), listOrder);
-    for (const auto& name : names_) paths_.push_back(pathOf(name));
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return listOrder(a.first, b.first); });
+    for (auto& [name, path] : found) {
+        names_.push_back(std::move(name));
+        paths_.push_back(std::move(path));
+    }
 }
 
 void ProfileManager::select(int item) {
