@@ -41,6 +41,15 @@ bool writeImage(const fs::path& path, const MouseData& data, const KeyAssignment
     return writeFileAtomically(path, {bytesOf(data), bytesOf(table)});
 }
 
+// The save dialog opens in the data folder, so its choice can be one of the
+// utility's own files; one found unreadable is not replaced during the run.
+bool isUnreadableSettingsFile(const SettingsImage& image, const fs::path& dataFolder,
+                              const fs::path& file) {
+    std::error_code ec;
+    return (image.unreadableFiles.keymap && fs::equivalent(file, dataFolder / kKeymapFileName, ec)) ||
+           (image.unreadableFiles.macros && fs::equivalent(file, dataFolder / kMacroFileName, ec));
+}
+
 }  // namespace
 
 ProfileTexts profileTexts(std::int16_t languageCode) {
@@ -180,7 +189,10 @@ ProfileOutcome ProfileManager::saveProfile(const SettingsImage& image,
     if (auto blocked = saveOrLoadBlocked(false)) return *blocked;
     const auto& working = image.working;
     bool ok = writeImage(*selectedPath(), working.mouseData, working.keyAssignments);
-    if (chosenFile) ok = writeImage(*chosenFile, working.mouseData, working.keyAssignments) && ok;
+    if (chosenFile) {
+        ok = !isUnreadableSettingsFile(image, dataFolder_, *chosenFile) &&
+             writeImage(*chosenFile, working.mouseData, working.keyAssignments) && ok;
+    }
     return {ok ? ProfileStatus::Done : ProfileStatus::Failed, {}, {}};
 }
 

@@ -169,6 +169,23 @@ TEST_F(Profiles, SaveWritesTheSelectedProfileAndTheChosenFile) {
     EXPECT_EQ(manager.fileDialog().initialFolder, dir.path());
 }
 
+TEST_F(Profiles, SaveNeverReplacesASettingsFileFoundUnreadable) {
+    file("p.bin");
+    manager.scan();
+    manager.select(0);
+    for (const char* name : {"keymap.bin", "MacroDefine.bin"}) {
+        writeBytes(dir.path() / name, {1, 2, 3});
+    }
+    image->unreadableFiles.keymap = true;
+    image->unreadableFiles.macros = true;
+    EXPECT_EQ(manager.saveProfile(*image, dir.path() / "keymap.bin").status, ProfileStatus::Failed);
+    EXPECT_EQ(manager.saveProfile(*image, folder() / ".." / "MacroDefine.bin").status,
+              ProfileStatus::Failed);
+    EXPECT_EQ(readBytes(dir.path() / "keymap.bin"), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_EQ(readBytes(dir.path() / "MacroDefine.bin"), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_EQ(readBytes(folder() / "p.bin").size(), 206920u);  // the profile itself is saved
+}
+
 TEST_F(Profiles, LoadOfANewProfileZeroesOnlyMouseData) {
     manager.scan();
     manager.newProfile();

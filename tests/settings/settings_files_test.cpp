@@ -121,13 +121,14 @@ TEST(KeymapFile, WritesFromTheSavedCopies) {
     EXPECT_EQ(bytes[10060 + 772 + 1], TYPE_BASIC);
 }
 
-TEST(KeymapFile, UnreadableFileCountsAsAbsentAndAFailedCreateKeepsRecords) {
+TEST(KeymapFile, AFailedCreateKeepsRecords) {
     TempDir dir;
-    std::filesystem::create_directory(dir / "keymap.bin");  // cannot be read or replaced
     auto image = std::make_unique<SettingsImage>();
     image->working.mouseData.GameMode = 1;
-    EXPECT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::CreateFailed);
+    // The data folder itself is missing: the file is absent and cannot be created.
+    EXPECT_EQ(loadKeymapFile(*image, dir.path() / "missing-folder"), FileLoad::CreateFailed);
     EXPECT_EQ(image->working.mouseData.GameMode, 1);
+    EXPECT_FALSE(image->unreadableFiles.keymap);
     EXPECT_FALSE(writeKeymapFromWorking(*image, dir.path() / "missing-folder"));
 }
 
@@ -148,9 +149,9 @@ TEST(MacroFile, MissingFileIsCreatedAsZerosAndShortFilesFillTheStart) {
 
 TEST(MacroFile, WriteIsByteExact) {
     TempDir dir;
-    auto store = std::make_unique<MacroStore>();
-    store->records[31].loopCount = 0x0123;
-    ASSERT_TRUE(writeMacroFile(*store, dir.path()));
+    auto image = std::make_unique<SettingsImage>();
+    image->macroStore.records[31].loopCount = 0x0123;
+    ASSERT_TRUE(writeMacroFile(*image, dir.path()));
     const auto bytes = readBytes(dir / "MacroDefine.bin");
     ASSERT_EQ(bytes.size(), 169860u);
     EXPECT_EQ(bytes[31 * 894 + 510], 0x23);
