@@ -92,6 +92,7 @@ void COrvaneDlg::OnInitDialog() {
         show();
         showBalloon();
     }
+    controller_.tellUnreadableFiles();
 }
 
 void COrvaneDlg::setUpSliders() {
