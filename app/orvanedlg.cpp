@@ -85,6 +85,7 @@ void COrvaneDlg::OnInitDialog() {
         show();
         showBalloon();
     }
+    controller_.tellUnreadableFiles();
 }
 
 void COrvaneDlg::setUpSliders() {

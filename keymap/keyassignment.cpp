@@ -59,6 +59,9 @@ AssignmentResult ApplyKeyAssignment(SettingsImage& image, PendingAssignment& pen
 
     MouseData& data = image.working.mouseData;
     KeyAssignment& r = image.working.keyAssignments.records[p];
+    // Entries below are built from the record's own code; whatever left the
+    // record, it is always the position's own key.
+    r.keyCode = VirtualKeyDefaults[p];
     auto e = deviceKeyEntry(data, KeyPositionEntryMap[p]);
     const std::size_t slot = deviceSlotOfPosition(p);
     std::uint8_t& modified = image.modifiedKeyFlags[p];

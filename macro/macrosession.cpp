@@ -218,7 +218,7 @@ bool confirmMacroManager(SettingsImage& image, MacroSession& session,
     session.confirm(image.macroStore);
     fillMacroSlots(image.working.mouseData, image.macroStore);
     const bool keymap = writeKeymapFromWorking(image, dataFolder);
-    const bool macros = writeMacroFile(image.macroStore, dataFolder);
+    const bool macros = writeMacroFile(image, dataFolder);
     return keymap && macros;
 }
 

@@ -106,6 +106,7 @@ void MainWindowController::editKeyAssignment(std::uint8_t position) {
     if (position >= kKeyPositionCount) return;
     state_.CurrentKeyCode = VirtualKeyDefaults[position];
     loadKeymapFile(image_, dataFolder_, KeymapPart::KeyAssignmentsOnly);
+    tellUnreadableFiles();
     if (!host_.runKeyAssignment(position, pending_)) return;
     confirmKeyAssignment(image_, pending_, position, dataFolder_);
 }
@@ -200,6 +201,10 @@ void MainWindowController::restoreFactorySettings() {
 void MainWindowController::runProfileManager() {
     host_.runProfileManager();
     host_.sendRefresh(1);
+}
+
+void MainWindowController::tellUnreadableFiles() {
+    notices_.tell(image_, dataFolder_, host_);
 }
 
 void MainWindowController::syncSlidersFromSettings() {

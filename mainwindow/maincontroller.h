@@ -10,6 +10,7 @@
 #include "keymap/keyassignment.h"
 #include "mainwindow/mainwindowhost.h"
 #include "mainwindow/mainwindowstate.h"
+#include "mainwindow/unreadablefilenotices.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {
@@ -39,6 +40,9 @@ public:
     // Sets the three slider positions from the working copy and pushes them.
     void syncSlidersFromSettings();
 
+    // Tells the user of each settings file found unreadable, once per run.
+    void tellUnreadableFiles();
+
 private:
     void actOnRegion(int code);
     void onKeyClick(std::uint8_t position);
@@ -53,6 +57,7 @@ private:
     // What the key assignment panel hands over; it keeps its values from one
     // opening of the panel to the next.
     PendingAssignment pending_;
+    UnreadableFileNotices notices_;
 };
 
 // The texts the main window shows when a Save did not reach the keyboard.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -71,17 +72,45 @@ bool writeFileAtomically(const std::filesystem::path& target,
     return true;
 }
 
+FileReadCalls& fileReadCalls() {
+    static FileReadCalls calls{
+        [](const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); },
+        [](int fd, void* buffer, std::size_t size) { return ::read(fd, buffer, size); },
+    };
+    return calls;
+}
+
+FileRead readFileStart(const std::filesystem::path& path, std::span<std::byte> dest) {
+    const FileReadCalls& calls = fileReadCalls();
+    const int fd = calls.open(path.c_str());
+    if (fd < 0) {
+        // Only a file that is not there is absent; anything else must not be
+        // taken for a missing file and replaced.
+        const bool absent = errno == ENOENT || errno == ENOTDIR;
+        return {absent ? ReadOutcome::Absent : ReadOutcome::Unreadable, 0};
+    }
+    std::size_t got = 0;
+    bool failed = false;
+    while (got < dest.size()) {
+        const ssize_t n = calls.read(fd, dest.data() + got, dest.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            failed = true;  // a folder, an I/O error: never a short file
+            break;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (failed) return {ReadOutcome::Unreadable, 0};
+    return {ReadOutcome::Read, got};
+}
+
 std::optional<std::size_t> readFilePrefix(const std::filesystem::path& path,
                                           std::span<std::byte> dest) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return std::nullopt;
-    const std::size_t n = std::fread(dest.data(), 1, dest.size(), f);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    // A file that cannot be read at all (a folder, say) counts as absent; a
-    // read error part way counts like a short file: what arrived is kept.
-    if (failed && n == 0) return std::nullopt;
-    return n;
+    const FileRead read = readFileStart(path, dest);
+    if (read.outcome != ReadOutcome::Read) return std::nullopt;
+    return read.bytes;
 }
 
 }  // namespace orvane

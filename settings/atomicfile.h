@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <sys/types.h>
 
 namespace orvane {
 
@@ -22,10 +23,35 @@ bool writeFileAtomically(const std::filesystem::path& target,
                          std::initializer_list<std::span<const std::byte>> pieces,
                          const std::function<bool()>& beforeRename = {});
 
-// Reads up to dest.size() bytes from the start of a file. Returns the number
-// of bytes read, or nothing when the file cannot be opened (it counts as absent).
+enum class ReadOutcome {
+    Read,        // the file was read up to dest.size() bytes or its end
+    Absent,      // there is no such file
+    Unreadable,  // it exists but could not be opened or read (permissions, I/O error)
+};
+
+struct FileRead {
+    ReadOutcome outcome = ReadOutcome::Absent;
+    std::size_t bytes = 0;  // bytes read; 0 unless outcome is Read
+};
+
+// Reads up to dest.size() bytes from the start of a file. A failure part way
+// counts as unreadable, and dest then holds an unknown part of the file: read
+// into scratch when the records must stay as they were.
+FileRead readFileStart(const std::filesystem::path& path, std::span<std::byte> dest);
+
+// The same, for callers that need no difference between the two failures:
+// the number of bytes read, or nothing.
 std::optional<std::size_t> readFilePrefix(const std::filesystem::path& path,
                                           std::span<std::byte> dest);
+
+// The two system calls readFileStart goes through. Tests replace them to make
+// a file that exists fail to open or read the way a foreign owner or a bad
+// disk makes it fail, which permissions cannot do when the suite runs as root.
+struct FileReadCalls {
+    int (*open)(const char* path);  // a descriptor, or -1 with errno set
+    ssize_t (*read)(int fd, void* buffer, std::size_t size);
+};
+FileReadCalls& fileReadCalls();
 
 template <typename T>
 std::span<const std::byte> bytesOf(const T& record) {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 #include "settings/atomicfile.h"
 #include "settings/settingsfiles.h"
@@ -40,6 +41,15 @@ bool writeImage(const fs::path& path, const MouseData& data, const KeyAssignment
     return writeFileAtomically(path, {bytesOf(data), bytesOf(table)});
 }
 
+// The save dialog opens in the data folder, so its choice can be one of the
+// utility's own files; one found unreadable is not replaced during the run.
+bool isUnreadableSettingsFile(const SettingsImage& image, const fs::path& dataFolder,
+                              const fs::path& file) {
+    std::error_code ec;
+    return (image.unreadableFiles.keymap && fs::equivalent(file, dataFolder / kKeymapFileName, ec)) ||
+           (image.unreadableFiles.macros && fs::equivalent(file, dataFolder / kMacroFileName, ec));
+}
+
 }  // namespace
 
 ProfileTexts profileTexts(std::int16_t languageCode) {
@@ -64,11 +74,9 @@ bool isValidProfileName(std::string_view name) {
 }
 
 std::string profileDisplayName(std::string_view fileName) {
-    std::string name(fileName);
-    for (std::size_t at = name.find(kBin); at != std::string::npos; at = name.find(kBin, at)) {
-        name.erase(at, kBin.size());
-    }
-    return name;
+    // Only the suffix: "a.bin.bin" is "a.bin", so a name leads back to one file.
+    if (endsWithBin(fileName)) fileName.remove_suffix(kBin.size());
+    return std::string(fileName);
 }
 
 ProfileManager::ProfileManager(fs::path dataFolder, std::int16_t languageCode)
@@ -90,6 +98,9 @@ void ProfileManager::scan() {
     names_.clear();
     paths_.clear();
     selection_ = -1;
+    // Each listed name keeps the path the scan found it at; every action then
+    // touches exactly that file.
+    std::vector<std::pair<std::string, fs::path>> found;
     std::error_code ec;
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
         // Only plain files: a link could lead out of the profile folder.
@@ -99,11 +110,15 @@ void ProfileManager::scan() {
         if (!endsWithBin(file)) continue;
         std::string name = profileDisplayName(file);
         if (!isValidProfileName(name)) continue;
-        names_.push_back(std::move(name));
-        if (names_.size() >= kMaxProfiles) break;
+        found.emplace_back(std::move(name), it->path());
+        if (found.size() >= kMaxProfiles) break;
     }
-    std::sort(names_.begin(), names_.end(), listOrder);
-    for (const auto& name : names_) paths_.push_back(pathOf(name));
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return listOrder(a.first, b.first); });
+    for (auto& [name, path] : found) {
+        names_.push_back(std::move(name));
+        paths_.push_back(std::move(path));
+    }
 }
 
 void ProfileManager::select(int item) {
@@ -174,7 +189,10 @@ ProfileOutcome ProfileManager::saveProfile(const SettingsImage& image,
     if (auto blocked = saveOrLoadBlocked(false)) return *blocked;
     const auto& working = image.working;
     bool ok = writeImage(*selectedPath(), working.mouseData, working.keyAssignments);
-    if (chosenFile) ok = writeImage(*chosenFile, working.mouseData, working.keyAssignments) && ok;
+    if (chosenFile) {
+        ok = !isUnreadableSettingsFile(image, dataFolder_, *chosenFile) &&
+             writeImage(*chosenFile, working.mouseData, working.keyAssignments) && ok;
+    }
     return {ok ? ProfileStatus::Done : ProfileStatus::Failed, {}, {}};
 }
 

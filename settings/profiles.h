@@ -2,10 +2,11 @@
 // image in the folder "Configure" of the data folder. The panel draws the
 // list, shows the dialogs and messages chosen here, and calls these commands.
 //
-// Names are file names without ".bin" (bytes, as the file system has them).
-// Every path is built as folder + "/" + name + ".bin" from a name that holds
-// no "/" and is not "." or "..", so nothing is read or written outside the
-// profile folder; files are replaced atomically.
+// Names are file names without their ".bin" suffix (bytes, as the file system
+// has them). A listed profile is reached through the path its folder scan
+// found; a new file's path is folder + "/" + name + ".bin" from a name that
+// holds no "/" and is not "." or "..", so nothing is read or written outside
+// the profile folder; files are replaced atomically.
 #pragma once
 
 #include <cstddef>
@@ -58,7 +59,7 @@ struct ProfileOutcome {
 
 // A name may be used for a profile file: not empty, no "/", not "." or "..".
 bool isValidProfileName(std::string_view name);
-// The listed name of a file: every ".bin" removed.
+// The listed name of a file: its ".bin" suffix removed, once.
 std::string profileDisplayName(std::string_view fileName);
 
 class ProfileManager {

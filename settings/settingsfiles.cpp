@@ -15,63 +15,98 @@ void stampKeyCodes(KeyAssignmentTable& table) {
     }
 }
 
-bool writeKeymapFile(const fs::path& dataFolder, const MouseData& mouseData,
-                     const KeyAssignmentTable& keyAssignments) {
+namespace {
+
+bool writeKeymapFile(const SettingsImage& image, const fs::path& dataFolder,
+                     const MouseData& mouseData, const KeyAssignmentTable& keyAssignments) {
+    // A file that could not be read may hold what the user still wants: it
+    // is not replaced by what this run had to start from.
+    if (image.unreadableFiles.keymap) return false;
     return writeFileAtomically(dataFolder / kKeymapFileName,
                                {bytesOf(mouseData), bytesOf(keyAssignments)});
 }
 
+FileRead readPair(const fs::path& file, MouseData& mouseData, KeyAssignmentTable& keyAssignments) {
+    // Read into scratch first: a short file fills only what it reaches, the
+    // rest of the records keep their contents, and a failed read fills nothing.
+    static_assert(sizeof(MouseData) + sizeof(KeyAssignmentTable) == kKeymapFileSize);
+    auto scratch = std::make_unique<std::array<std::byte, kKeymapFileSize>>();
+    const FileRead read = readFileStart(file, *scratch);
+    if (read.outcome != ReadOutcome::Read) return read;
+    const std::size_t first = std::min(read.bytes, sizeof(MouseData));
+    std::copy_n(scratch->begin(), first, writableBytesOf(mouseData).begin());
+    if (read.bytes > sizeof(MouseData)) {
+        std::copy_n(scratch->begin() + sizeof(MouseData), read.bytes - sizeof(MouseData),
+                    writableBytesOf(keyAssignments).begin());
+    }
+    return read;
+}
+
+}  // namespace
+
 bool writeKeymapFromWorking(const SettingsImage& image, const fs::path& dataFolder) {
-    return writeKeymapFile(dataFolder, image.working.mouseData, image.working.keyAssignments);
+    return writeKeymapFile(image, dataFolder, image.working.mouseData, image.working.keyAssignments);
 }
 
 bool writeKeymapFromSaved(const SettingsImage& image, const fs::path& dataFolder) {
-    return writeKeymapFile(dataFolder, image.saved.mouseData, image.saved.keyAssignments);
+    return writeKeymapFile(image, dataFolder, image.saved.mouseData, image.saved.keyAssignments);
 }
 
 std::optional<std::size_t> readSettingsPair(const fs::path& file, MouseData& mouseData,
                                             KeyAssignmentTable& keyAssignments) {
-    // Read into scratch first: a short file fills only what it reaches and the
-    // rest of the records keep their contents.
-    static_assert(sizeof(MouseData) + sizeof(KeyAssignmentTable) == kKeymapFileSize);
-    auto scratch = std::make_unique<std::array<std::byte, kKeymapFileSize>>();
-    const auto n = readFilePrefix(file, *scratch);
-    if (!n) return std::nullopt;
-    const std::size_t first = std::min(*n, sizeof(MouseData));
-    std::copy_n(scratch->begin(), first, writableBytesOf(mouseData).begin());
-    if (*n > sizeof(MouseData)) {
-        std::copy_n(scratch->begin() + sizeof(MouseData), *n - sizeof(MouseData),
-                    writableBytesOf(keyAssignments).begin());
-    }
-    return n;
+    const FileRead read = readPair(file, mouseData, keyAssignments);
+    if (read.outcome != ReadOutcome::Read) return std::nullopt;
+    return read.bytes;
 }
 
 FileLoad loadKeymapFile(SettingsImage& image, const fs::path& dataFolder, KeymapPart part) {
-    const fs::path file = dataFolder / kKeymapFileName;
-    if (part == KeymapPart::KeyAssignmentsOnly) {
-        // The device half is read into a scratch record that is thrown away.
-        auto scratch = std::make_unique<MouseData>(image.working.mouseData);
-        if (readSettingsPair(file, *scratch, image.working.keyAssignments)) {
-            stampKeyCodes(image.working.keyAssignments);
-            return FileLoad::Loaded;
-        }
-    } else if (readSettingsPair(file, image.working.mouseData, image.working.keyAssignments)) {
-        stampKeyCodes(image.working.keyAssignments);
-        return FileLoad::Loaded;
+    KeyAssignmentTable& table = image.working.keyAssignments;
+    // Once found unreadable the file stays untouched for the run: what is in
+    // memory is all there is.
+    if (image.unreadableFiles.keymap) {
+        stampKeyCodes(table);
+        return FileLoad::Unreadable;
     }
-    image.working.keyAssignments = KeyAssignmentTable{};
-    return writeKeymapFromWorking(image, dataFolder) ? FileLoad::Created : FileLoad::CreateFailed;
+    // With the keep switch the device half goes to a scratch record that is thrown away.
+    auto scratch = std::make_unique<MouseData>(image.working.mouseData);
+    MouseData& device = part == KeymapPart::KeyAssignmentsOnly ? *scratch : image.working.mouseData;
+    switch (readPair(dataFolder / kKeymapFileName, device, table).outcome) {
+        case ReadOutcome::Read:
+            stampKeyCodes(table);
+            return FileLoad::Loaded;
+        case ReadOutcome::Unreadable:
+            image.unreadableFiles.keymap = true;
+            stampKeyCodes(table);
+            return FileLoad::Unreadable;
+        case ReadOutcome::Absent: break;
+    }
+    // The new file holds a zeroed table; the records in memory still need each
+    // key's own code, or Default and host actions would build dead entries.
+    table = KeyAssignmentTable{};
+    const bool created = writeKeymapFromWorking(image, dataFolder);
+    stampKeyCodes(table);
+    return created ? FileLoad::Created : FileLoad::CreateFailed;
 }
 
 FileLoad loadMacroFile(SettingsImage& image, const fs::path& dataFolder) {
-    const fs::path file = dataFolder / kMacroFileName;
-    if (readFilePrefix(file, writableBytesOf(image.macroStore))) return FileLoad::Loaded;
-    return writeMacroFile(image.macroStore, dataFolder) ? FileLoad::Created
-                                                        : FileLoad::CreateFailed;
+    if (image.unreadableFiles.macros) return FileLoad::Unreadable;
+    // A short file fills the start of the store; a failed read fills nothing.
+    auto scratch = std::make_unique<MacroStore>(image.macroStore);
+    switch (readFileStart(dataFolder / kMacroFileName, writableBytesOf(*scratch)).outcome) {
+        case ReadOutcome::Read:
+            image.macroStore = *scratch;
+            return FileLoad::Loaded;
+        case ReadOutcome::Unreadable:
+            image.unreadableFiles.macros = true;
+            return FileLoad::Unreadable;
+        case ReadOutcome::Absent: break;
+    }
+    return writeMacroFile(image, dataFolder) ? FileLoad::Created : FileLoad::CreateFailed;
 }
 
-bool writeMacroFile(const MacroStore& store, const fs::path& dataFolder) {
-    return writeFileAtomically(dataFolder / kMacroFileName, {bytesOf(store)});
+bool writeMacroFile(const SettingsImage& image, const fs::path& dataFolder) {
+    if (image.unreadableFiles.macros) return false;
+    return writeFileAtomically(dataFolder / kMacroFileName, {bytesOf(image.macroStore)});
 }
 
 bool settleAfterFactoryReset(SettingsImage& image, const fs::path& dataFolder) {
@@ -79,9 +114,12 @@ bool settleAfterFactoryReset(SettingsImage& image, const fs::path& dataFolder) {
     image.working.mouseData.KeyEnableMask.fill(0xFF);
     image.working.keyAssignments = KeyAssignmentTable{};
     stampKeyCodes(image.working.keyAssignments);
-    if (!writeKeymapFromWorking(image, dataFolder)) return false;
+    const bool written = writeKeymapFromWorking(image, dataFolder);
+    // An unreadable keymap.bin is left out on purpose; the keyboard was reset
+    // all the same, so the saved copies follow it.
+    if (!written && !image.unreadableFiles.keymap) return false;
     copyWorkingToSaved(image);
-    return true;
+    return written;
 }
 
 bool readVersionFile(SettingsImage& image, const fs::path& dataFolder) {

@@ -18,6 +18,9 @@ enum class FileLoad {
     Loaded,         // the file was read (as far as it reached)
     Created,        // it was absent and has been created from the records
     CreateFailed,   // it was absent and could not be created; records as they were
+    Unreadable,     // it exists but cannot be read: left untouched, records as
+                    // they were, and marked in image.unreadableFiles so that no
+                    // writer replaces it during this run
 };
 
 // Which part of keymap.bin a load fills.
@@ -27,15 +30,15 @@ enum class KeymapPart {
 };
 
 // Loads keymap.bin into the working copy. A present file fills the records as
-// far as it reaches, then keyCode of records 0..107 is stamped from
-// VirtualKeyDefaults. An absent file is created from the working MouseData
-// and a zeroed KeyAssignmentTable (the working table is zeroed too; no stamping).
+// far as it reaches. An absent file is created from the working MouseData and
+// a zeroed KeyAssignmentTable (the working table is zeroed too). A file that
+// is unreadable, now or earlier in the run, changes nothing. In every case
+// keyCode of records 0..107 is then stamped from VirtualKeyDefaults.
 FileLoad loadKeymapFile(SettingsImage& image, const std::filesystem::path& dataFolder,
                         KeymapPart part = KeymapPart::Everything);
 
-// Writes keymap.bin from a pair of records; reports whether it succeeded.
-bool writeKeymapFile(const std::filesystem::path& dataFolder, const MouseData& mouseData,
-                     const KeyAssignmentTable& keyAssignments);
+// Write keymap.bin from the working or the saved copies; report whether it
+// was written. An unreadable keymap.bin is never written.
 bool writeKeymapFromWorking(const SettingsImage& image, const std::filesystem::path& dataFolder);
 bool writeKeymapFromSaved(const SettingsImage& image, const std::filesystem::path& dataFolder);
 
@@ -46,9 +49,11 @@ std::optional<std::size_t> readSettingsPair(const std::filesystem::path& file,
                                             MouseData& mouseData,
                                             KeyAssignmentTable& keyAssignments);
 
-// Loads MacroDefine.bin into MacroStore, creating it from the store when absent.
+// Loads MacroDefine.bin into MacroStore, creating it from the store when
+// absent; an unreadable file leaves the store as it is.
 FileLoad loadMacroFile(SettingsImage& image, const std::filesystem::path& dataFolder);
-bool writeMacroFile(const MacroStore& store, const std::filesystem::path& dataFolder);
+// Writes MacroDefine.bin from MacroStore, unless it was found unreadable.
+bool writeMacroFile(const SettingsImage& image, const std::filesystem::path& dataFolder);
 
 // Reads VER.bin into FileFirmwareVersion: major from the character at offset 5,
 // minor from offset 7, each minus '0'. Absent file: all zero. Returns whether
@@ -58,7 +63,8 @@ bool readVersionFile(SettingsImage& image, const std::filesystem::path& dataFold
 // The local half of a factory reset, after the keyboard was reset and read
 // back into the working MouseData: no key modified, every key enabled, every
 // assignment cleared and stamped again, keymap.bin written, and the saved
-// copies following only when that write succeeded. Returns whether it did.
+// copies following only when that write succeeded (or was left out because
+// keymap.bin is unreadable). Returns whether keymap.bin was written.
 bool settleAfterFactoryReset(SettingsImage& image, const std::filesystem::path& dataFolder);
 
 // The files read at start, in order: VER.bin (a resource), MacroDefine.bin and keymap.bin

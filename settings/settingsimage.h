@@ -167,6 +167,13 @@ struct SettingsCopy {
     KeyAssignmentTable keyAssignments;
 };
 
+// Settings files that exist but could not be read. Each is left as it is and
+// not written for the rest of the run; its records go on from their defaults.
+struct UnreadableFiles {
+    bool keymap;  // keymap.bin
+    bool macros;  // MacroDefine.bin
+};
+
 // The whole in-memory settings image. Zero-filled when value-initialised.
 struct SettingsImage {
     SettingsCopy working;
@@ -176,6 +183,7 @@ struct SettingsImage {
     std::array<std::uint8_t, 4> fileFirmwareVersion;    // FileFirmwareVersion: from VER.bin
     std::array<std::uint8_t, 255> modifiedKeyFlags;     // ModifiedKeyFlags, per key position
     std::int16_t languageCode;                          // LanguageCode: 4 Chinese, 9 English
+    UnreadableFiles unreadableFiles;                    // false until a load finds one
 };
 
 // The process-wide image the windows and the device threads share.

@@ -200,6 +200,29 @@ TEST_F(Assign, HostActionsAndDefault) {
     EXPECT_EQ(pending.KeyEnabled, 1);
 }
 
+TEST_F(Assign, ARecordThatLostItsCodeStillGetsTheKeysOwnEntry) {
+    struct Case {
+        const char* what;
+        std::uint8_t type;
+        std::uint32_t count;
+        Entry entry;
+    };
+    const Case cases[] = {
+        {"Default button", TYPE_SINGLE, kDefaultButtonCount, {0, 0, 0x14, 0}},
+        {"Type_NONE", Type_NONE, 0, {0, 0, 0x14, 0}},
+        {"Play Sound", TYPE_PLAY_SOUND, 0, {10, 0, 0x51, 0}},
+    };
+    for (const Case& c : cases) {
+        record(kQ).keyCode = 0;  // a zeroed table, say
+        pending = PendingAssignment{};
+        pending.mapType = c.type;
+        pending.ItemCountOnList = c.count;
+        apply(kQ);
+        EXPECT_EQ(entry(kQ), c.entry) << c.what;
+        EXPECT_EQ(record(kQ).keyCode, 0x51) << c.what;
+    }
+}
+
 TEST_F(Assign, HostActionReportsFindTheFirstHostRecord) {
     auto& records = image->working.keyAssignments.records;
     records[200].keyCode = 0x1B;

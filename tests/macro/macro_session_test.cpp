@@ -168,5 +168,20 @@ TEST(MacroSession, ConfirmingTheManagerFillsSlotsAndWritesBothFiles) {
     EXPECT_FALSE(confirmMacroManager(*image, session, dir / "missing"));
 }
 
+TEST(MacroSession, ConfirmingLeavesAnUnreadableMacroFileAlone) {
+    test::TempDir dir;
+    const std::vector<unsigned char> unread(kMacroStoreSize, 0x6B);
+    test::writeBytes(dir / "MacroDefine.bin", unread);
+    auto image = std::make_unique<SettingsImage>();
+    image->unreadableFiles.macros = true;  // as the start-up load marked it
+    image->macroStore = *test::storeWith({{u"A", {0x01, 0x41, 0x81, 0x41}}});
+    MacroSession session(kLanguageEnglish);
+    session.open(image->macroStore);
+    EXPECT_FALSE(confirmMacroManager(*image, session, dir.path()));
+    EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin"), unread);
+    EXPECT_EQ(macroSlot(image->working.mouseData, 0)[3], 0x04);  // the keyboard still gets it
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), kKeymapFileSize);
+}
+
 }  // namespace
 }  // namespace orvane

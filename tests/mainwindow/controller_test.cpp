@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "mainwindow/maincontroller.h"
 #include "mainwindow/sectionlayout.h"
 #include "settings/settingsfiles.h"
+#include "support/readfault.h"
 #include "support/tempdir.h"
 
 namespace orvane {
@@ -41,7 +43,12 @@ struct RecordingHost : MainWindowHost {
         calls.push_back("confirm");
         return confirmAnswer;
     }
-    void showMessage(std::u16string_view, std::u16string_view) override { calls.push_back("message"); }
+    void showMessage(std::u16string_view text, std::u16string_view caption) override {
+        calls.push_back("message");
+        messages.emplace_back(text);
+        captions.emplace_back(caption);
+    }
+    std::vector<std::u16string> messages, captions;
     SaveOutcome writeAll() override {
         calls.push_back("writeAll");
         return outcome;
@@ -275,6 +282,63 @@ TEST_F(ControllerTest, KeyClicksOpenTheAssignmentPanelOrTheColourChooser) {
     EXPECT_EQ(keyColorTable(data(), 1)[e + 1], 1);
     EXPECT_EQ(keyColorTable(data(), 1)[e + 3], 3);
     EXPECT_EQ(keyColorTable(data(), 0)[e + 1], 0);  // DIY1 keeps its own colours
+}
+
+TEST_F(ControllerTest, UnreadableFilesAreToldOfOnceAndNoRegionWritesThem) {
+    const std::vector<unsigned char> keymap(kKeymapFileSize, 0x5A), macros(kMacroStoreSize, 0x6B);
+    test::writeBytes(dir / "keymap.bin", keymap);
+    test::writeBytes(dir / "MacroDefine.bin", macros);
+    image->languageCode = kLanguageEnglish;
+    {
+        test::ScopedReadFault fault("MacroDefine.bin", test::ScopedReadFault::At::FirstRead, EIO);
+        EXPECT_EQ(loadMacroFile(*image, dir.path()), FileLoad::Unreadable);
+    }
+    controller.tellUnreadableFiles();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find((dir / "MacroDefine.bin").u16string()), std::u16string::npos);
+    EXPECT_NE(host.messages[0].find(u"will not be kept"), std::u16string::npos);
+    EXPECT_EQ(host.captions[0], u"Warning");
+
+    // keymap.bin turns unreadable while the utility runs: the key click's
+    // reload finds it, tells of it once, and the panel still opens.
+    host.panelOk = true;
+    {
+        test::ScopedReadFault fault("keymap.bin", test::ScopedReadFault::At::Open, EACCES);
+        click(304 + 30, 80 + 120);  // Esc
+        click(304 + 30, 80 + 120);
+    }
+    EXPECT_EQ(host.count("keyAssignment"), 2);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[1].find((dir / "keymap.bin").u16string()), std::u16string::npos);
+    controller.tellUnreadableFiles();
+    EXPECT_EQ(host.messages.size(), 2u);
+
+    data().GameMode = 1;
+    click(938, 612);  // Save
+    click(870, 612);  // Cancel
+    click(820, 612);  // Default
+    click(980, 10);   // Close
+    EXPECT_EQ(host.count("writeAll"), 1);
+    EXPECT_EQ(host.count("factoryReset"), 1);
+    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin"), keymap);
+    EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin"), macros);
+}
+
+TEST(UnreadableFileText, NamesTheFileInBothLanguages) {
+    const std::filesystem::path file = "/home/user/.local/share/orvane/keymap.bin";
+    const std::u16string english = unreadableFileText(file, kLanguageEnglish);
+    const std::u16string chinese = unreadableFileText(file, kLanguageChinese);
+    for (const std::u16string& text : {english, chinese}) {
+        EXPECT_NE(text.find(u"/home/user/.local/share/orvane/keymap.bin"), std::u16string::npos);
+    }
+    EXPECT_NE(english.find(u"could not be read"), std::u16string::npos);
+    EXPECT_NE(chinese.find(u"无法读取"), std::u16string::npos);
+    EXPECT_NE(chinese.find(u"更改不会保存"), std::u16string::npos);
+    EXPECT_EQ(unreadableFileCaption(kLanguageChinese), u"警告");
+    // A folder name that is not UTF-8 still leaves the file's own name.
+    const std::u16string odd = unreadableFileText("/tmp/\xff\xfe/MacroDefine.bin", kLanguageEnglish);
+    EXPECT_NE(odd.find(u"MacroDefine.bin"), std::u16string::npos);
 }
 
 TEST_F(ControllerTest, ColourViewWithABuiltInEffectWritesNothing) {

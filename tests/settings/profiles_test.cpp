@@ -55,8 +55,10 @@ TEST(ProfileNames, InvalidNamesAndDisplayNames) {
     }
     EXPECT_TRUE(isValidProfileName("Copy of  Profile_1"));
     EXPECT_TRUE(isValidProfileName("..."));
-    EXPECT_EQ(profileDisplayName("a.bin.bin"), "a");
-    EXPECT_EQ(profileDisplayName("x.binder.bin"), "xder");
+    // Only the suffix goes, once: the name still leads back to its file.
+    EXPECT_EQ(profileDisplayName("a.bin.bin"), "a.bin");
+    EXPECT_EQ(profileDisplayName("x.binder.bin"), "x.binder");
+    EXPECT_EQ(profileDisplayName("my.binary.bin"), "my.binary");
     EXPECT_EQ(profileDisplayName("..bin"), ".");
 }
 
@@ -66,8 +68,9 @@ TEST_F(Profiles, ScanListsAtMostSixPlainBinFilesSorted) {
     fs::create_symlink(dir.path() / "outside.bin", folder() / "link.bin");
     writeBytes(dir.path() / "outside.bin", {1, 2, 3});
     manager.scan();
-    EXPECT_EQ(manager.names(), (Names{"A", "a", "b"}));  // a.bin.bin is listed as "a"
-    EXPECT_EQ(manager.paths()[1], folder() / "a.bin");
+    EXPECT_EQ(manager.names(), (Names{"A", "a.bin", "b"}));
+    EXPECT_EQ(manager.paths(), (std::vector<fs::path>{folder() / "A.bin", folder() / "a.bin.bin",
+                                                      folder() / "b.bin"}));
 
     for (int i = 0; i < 8; ++i) file("p" + std::to_string(i) + ".bin");
     manager.scan();
@@ -166,6 +169,23 @@ TEST_F(Profiles, SaveWritesTheSelectedProfileAndTheChosenFile) {
     EXPECT_EQ(manager.fileDialog().initialFolder, dir.path());
 }
 
+TEST_F(Profiles, SaveNeverReplacesASettingsFileFoundUnreadable) {
+    file("p.bin");
+    manager.scan();
+    manager.select(0);
+    for (const char* name : {"keymap.bin", "MacroDefine.bin"}) {
+        writeBytes(dir.path() / name, {1, 2, 3});
+    }
+    image->unreadableFiles.keymap = true;
+    image->unreadableFiles.macros = true;
+    EXPECT_EQ(manager.saveProfile(*image, dir.path() / "keymap.bin").status, ProfileStatus::Failed);
+    EXPECT_EQ(manager.saveProfile(*image, folder() / ".." / "MacroDefine.bin").status,
+              ProfileStatus::Failed);
+    EXPECT_EQ(readBytes(dir.path() / "keymap.bin"), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_EQ(readBytes(dir.path() / "MacroDefine.bin"), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_EQ(readBytes(folder() / "p.bin").size(), 206920u);  // the profile itself is saved
+}
+
 TEST_F(Profiles, LoadOfANewProfileZeroesOnlyMouseData) {
     manager.scan();
     manager.newProfile();
@@ -238,7 +258,51 @@ TEST_F(Profiles, RenameMovesTheFileOrIsUndone) {
     ASSERT_EQ(manager.rename(0, "my.binary").status, ProfileStatus::Done);
     EXPECT_EQ(filesOnDisk(), (Names{"b.bin", "my.binary.bin"}));
     EXPECT_EQ(readBytes(folder() / "my.binary.bin"), randomBytes(10060, 1));
-    EXPECT_EQ(manager.names(), (Names{"b", "myary"}));
+    EXPECT_EQ(manager.names(), (Names{"b", "my.binary"}));
+    // Renamed again, the listed file is the one that moves.
+    ASSERT_EQ(manager.rename(1, "d").status, ProfileStatus::Done);
+    EXPECT_EQ(filesOnDisk(), (Names{"b.bin", "d.bin"}));
+    EXPECT_EQ(readBytes(folder() / "d.bin"), randomBytes(10060, 1));
+}
+
+// "a.bin" and "a.bin.bin" are two profiles; every action on the second one
+// touches its own file and never the first.
+TEST_F(Profiles, ANameContainingBinActsOnItsOwnFile) {
+    file("a.bin", 206920, 1);
+    file("a.bin.bin", 206920, 2);
+    manager.scan();
+    ASSERT_EQ(manager.names(), (Names{"a", "a.bin"}));
+    const auto first = randomBytes(206920, 1);
+
+    selectName("a.bin");
+    image->working.mouseData.GameMode = 1;
+    ASSERT_EQ(manager.saveProfile(*image, std::nullopt).status, ProfileStatus::Done);
+    EXPECT_EQ(readBytes(folder() / "a.bin.bin").at(offsetof(MouseData, GameMode)), 1);
+    EXPECT_EQ(readBytes(folder() / "a.bin"), first);
+
+    writeBytes(dir.path() / "chosen.bin", randomBytes(206920, 3));
+    selectName("a.bin");
+    ASSERT_EQ(manager.loadProfile(*image, dir.path() / "chosen.bin").status, ProfileStatus::Done);
+    const auto loaded = readBytes(folder() / "a.bin.bin");
+    EXPECT_EQ(std::memcmp(loaded.data(), &image->working, loaded.size()), 0);
+    EXPECT_EQ(readBytes(folder() / "a.bin"), first);
+
+    selectName("a.bin");
+    ASSERT_EQ(manager.copyProfile().status, ProfileStatus::Done);
+    EXPECT_EQ(readBytes(folder() / "Copy of  a.bin.bin"), loaded);
+    EXPECT_EQ(manager.names(), (Names{"a", "a.bin", "Copy of  a.bin"}));
+
+    selectName("a.bin");
+    ASSERT_EQ(manager.rename(static_cast<std::size_t>(manager.selection()), "c").status,
+              ProfileStatus::Done);
+    EXPECT_EQ(readBytes(folder() / "c.bin"), loaded);
+    EXPECT_EQ(filesOnDisk(), (Names{"Copy of  a.bin.bin", "a.bin", "c.bin"}));
+
+    selectName("Copy of  a.bin");
+    ASSERT_EQ(manager.deleteConfirmed().status, ProfileStatus::Done);
+    EXPECT_EQ(filesOnDisk(), (Names{"a.bin", "c.bin"}));
+    EXPECT_EQ(manager.names(), (Names{"a", "c"}));
+    EXPECT_EQ(readBytes(folder() / "a.bin"), first);
 }
 
 TEST(ProfileTexts, ChineseTexts) {

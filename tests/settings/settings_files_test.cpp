@@ -25,14 +25,24 @@ std::vector<unsigned char> randomBytes(std::size_t n, unsigned seed) {
 }
 
 
-TEST(KeymapFile, MissingFileIsCreatedAsZerosWithoutStamping) {
-    TempDir dir;
-    auto image = std::make_unique<SettingsImage>();
-    EXPECT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::Created);
-    const auto bytes = readBytes(dir / "keymap.bin");
-    ASSERT_EQ(bytes.size(), 206920u);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 206920);
-    EXPECT_EQ(image->working.keyAssignments.records[0].keyCode, 0);
+TEST(KeymapFile, MissingFileIsCreatedAsZerosAndTheRecordsAreStamped) {
+    for (const KeymapPart part : {KeymapPart::Everything, KeymapPart::KeyAssignmentsOnly}) {
+        TempDir dir;
+        auto image = std::make_unique<SettingsImage>();
+        stampKeyCodes(image->working.keyAssignments);
+        image->working.keyAssignments.records[42].mapType = TYPE_BASIC;
+        EXPECT_EQ(loadKeymapFile(*image, dir.path(), part), FileLoad::Created);
+        const auto bytes = readBytes(dir / "keymap.bin");
+        ASSERT_EQ(bytes.size(), 206920u);
+        EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 206920);
+        // The table is zeroed, but no key is left without its own code.
+        const auto& records = image->working.keyAssignments.records;
+        EXPECT_EQ(records[42].mapType, 0);
+        for (std::size_t p = 0; p < kKeyPositionCount; ++p) {
+            EXPECT_EQ(records[p].keyCode, VirtualKeyDefaults[p]) << p;
+        }
+        EXPECT_EQ(records[108].keyCode, 0);
+    }
 }
 
 TEST(KeymapFile, RoundTripChangesOnlyTheStampedKeyCodes) {
@@ -111,13 +121,14 @@ TEST(KeymapFile, WritesFromTheSavedCopies) {
     EXPECT_EQ(bytes[10060 + 772 + 1], TYPE_BASIC);
 }
 
-TEST(KeymapFile, UnreadableFileCountsAsAbsentAndAFailedCreateKeepsRecords) {
+TEST(KeymapFile, AFailedCreateKeepsRecords) {
     TempDir dir;
-    std::filesystem::create_directory(dir / "keymap.bin");  // cannot be read or replaced
     auto image = std::make_unique<SettingsImage>();
     image->working.mouseData.GameMode = 1;
-    EXPECT_EQ(loadKeymapFile(*image, dir.path()), FileLoad::CreateFailed);
+    // The data folder itself is missing: the file is absent and cannot be created.
+    EXPECT_EQ(loadKeymapFile(*image, dir.path() / "missing-folder"), FileLoad::CreateFailed);
     EXPECT_EQ(image->working.mouseData.GameMode, 1);
+    EXPECT_FALSE(image->unreadableFiles.keymap);
     EXPECT_FALSE(writeKeymapFromWorking(*image, dir.path() / "missing-folder"));
 }
 
@@ -138,9 +149,9 @@ TEST(MacroFile, MissingFileIsCreatedAsZerosAndShortFilesFillTheStart) {
 
 TEST(MacroFile, WriteIsByteExact) {
     TempDir dir;
-    auto store = std::make_unique<MacroStore>();
-    store->records[31].loopCount = 0x0123;
-    ASSERT_TRUE(writeMacroFile(*store, dir.path()));
+    auto image = std::make_unique<SettingsImage>();
+    image->macroStore.records[31].loopCount = 0x0123;
+    ASSERT_TRUE(writeMacroFile(*image, dir.path()));
     const auto bytes = readBytes(dir / "MacroDefine.bin");
     ASSERT_EQ(bytes.size(), 169860u);
     EXPECT_EQ(bytes[31 * 894 + 510], 0x23);

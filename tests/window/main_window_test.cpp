@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <cerrno>
 #include <memory>
+#include <random>
 
 #include "platform/hostshell.h"
 #include "app/orvanedlg.h"
 #include "keymap/keytables.h"
+#include "support/readfault.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 #include "virtualkeyboard/transcriptsleeper.h"
@@ -137,6 +140,29 @@ TEST_F(MainWindowTest, FactoryResetIsReadBackFromTheKeyboard) {
     EXPECT_EQ(image->working.mouseData.ReportRate, VirtualKeyboard::factoryMemory().ReportRate);
     EXPECT_EQ(image->saved.mouseData.KeyEnableMask[0], 0xFF);
     EXPECT_EQ(test::readBytes(dir / "keymap.bin").at(7477), 0xFF);
+}
+
+// keymap.bin exists but cannot be read (say root's 0600 file after one run
+// with sudo): the user is told once and no writer replaces it in this run.
+TEST_F(MainWindowTest, UnreadableKeymapIsToldOnceAndNeverOverwritten) {
+    std::vector<unsigned char> original(206920);
+    std::mt19937 gen(7);
+    for (auto& b : original) b = static_cast<unsigned char>(gen());
+    test::writeBytes(dir / "keymap.bin", original);
+    test::ScopedReadFault fault("keymap.bin", test::ScopedReadFault::At::Open, EACCES);
+    start();
+    ASSERT_TRUE(readAllHandedOver());  // the refresh after the read writes keymap.bin
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(image->working.keyAssignments.records[42].keyCode, 0x51);
+
+    image->working.mouseData.GameMode = image->saved.mouseData.GameMode ? 0 : 1;
+    window->controller().save();
+    window->controller().cancel();
+    window->controller().restoreFactorySettings();
+    window->controller().closeWindow();
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin"), original);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin").size(), 169860u);  // the other file is fine
 }
 
 TEST_F(MainWindowTest, WithoutKeyboardOrTrayTheWindowStaysReachable) {
