@@ -39,9 +39,6 @@ QString qs(std::u16string_view text) {
 // Shown in the help window and opened by its first row.
 const QString kHelpWebAddress = QStringLiteral("https://www.orvane.example/");
 
-// Arrival waits for the keyboard to settle before it is opened.
-constexpr int kArrivalSettleMs = 2000;
-
 }  // namespace
 
 COrvaneDlg::COrvaneDlg(Environment env, QWidget* parent)
@@ -158,8 +155,8 @@ void COrvaneDlg::onDeviceArrival() {
     qCDebug(lcMainWindow) << "Device arrival";
     if (arrivalPending_) return;
     arrivalPending_ = true;
-    // The settle wait runs as a timer so the window keeps painting meanwhile.
-    QTimer::singleShot(kArrivalSettleMs, this, [this] {
+    // The one settle wait: a timer, so the window keeps answering meanwhile.
+    QTimer::singleShot(env_.arrivalSettle, this, [this] {
         arrivalPending_ = false;
         const ArrivalResult result = link_.onArrival(image_);
         if (result.sliders) applySliderPositions();

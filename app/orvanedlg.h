@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -33,6 +34,9 @@ class Sleeper;
 class COrvaneDlg : public QWidget, public MainWindowHost, public LinkListener {
     Q_OBJECT
 public:
+    // How long a keyboard that has just arrived is left to settle before it is opened.
+    static constexpr std::chrono::milliseconds kArrivalSettle{2000};
+
     struct Environment {
         SettingsImage& image;
         HidBackend& backend;
@@ -41,6 +45,7 @@ public:
         std::filesystem::path dataFolder;
         std::int16_t languageCode;
         bool trayAvailable;
+        std::chrono::milliseconds arrivalSettle = kArrivalSettle;
     };
 
     explicit COrvaneDlg(Environment env, QWidget* parent = nullptr);

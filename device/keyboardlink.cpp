@@ -162,7 +162,6 @@ void KeyboardLink::onTransferLoss() {
 ArrivalResult KeyboardLink::onArrival(SettingsImage& image) {
     ArrivalResult result;
     linkTrace("Device arrival\n");
-    sleeper_.sleep(milliseconds(2000));
     if (!command_.isOpen() && openCommandInterface()) {
         std::lock_guard lock(sequence_);
         MouseData& data = image.working.mouseData;

@@ -70,7 +70,9 @@ public:
     // False when there is nothing to hand over.
     bool finishReadAll(SettingsImage& image);
 
-    // Device arrival (after a hot-plug arrival or a successful rescan).
+    // Device arrival (after a hot-plug arrival or a successful rescan). It
+    // does not wait for the keyboard to settle: the caller does, without
+    // holding up its event loop.
     ArrivalResult onArrival(SettingsImage& image);
     // Device removal: stops and joins the reader, closes both interfaces.
     void onRemoval();

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app/hostshell.h"
 #include "app/orvanedlg.h"
+#include "device/frame.h"
 #include "keymap/keytables.h"
 #include "support/tempdir.h"
 #include "virtualkeyboard/transcriptsleeper.h"
@@ -46,9 +48,10 @@ protected:
     std::unique_ptr<SettingsImage> image = std::make_unique<SettingsImage>();
     std::unique_ptr<COrvaneDlg> window;
 
+    // The settle wait is a timer of the window; tests run it at once.
     void start() {
         window = std::make_unique<COrvaneDlg>(COrvaneDlg::Environment{
-            *image, backend, sleeper, shell, dir.path(), kLanguageEnglish, false});
+            *image, backend, sleeper, shell, dir.path(), kLanguageEnglish, false, std::chrono::milliseconds(0)});
         window->modalAnswers().enabled = true;
         window->OnInitDialog();
     }
@@ -148,6 +151,40 @@ TEST_F(MainWindowTest, WithoutKeyboardOrTrayTheWindowStaysReachable) {
     EXPECT_EQ(window->modalAnswers().messages, 2);
     window->handleMessage(0x406, 14, 0);             // other wParam: nothing
     EXPECT_EQ(window->modalAnswers().messages, 2);
+}
+
+// ---- arrival -----------------------------------------------------------------
+
+int framesOf(const std::vector<TranscriptEntry>& transcript, std::uint8_t command) {
+    const auto codes = featureCommands(transcript);
+    return static_cast<int>(std::count(codes.begin(), codes.end(), command));
+}
+
+// Replugging: the arrival comes from the hot-plug monitor, waits to settle on
+// a timer, and no wait of the link runs on the window's thread beyond the
+// read's own pacing. A second notification meanwhile (the rescan, or another
+// node of the same keyboard) does not read it twice.
+TEST_F(MainWindowTest, ArrivalSettlesOnATimerAndReadsTheKeyboardOnce) {
+    start();
+    ASSERT_TRUE(readAllHandedOver());
+    keyboard->unplug();
+    ASSERT_TRUE(spinUntil([&] { return !window->link().commandOpen() && !window->link().eventOpen(); }));
+    sleeper.clear();
+    keyboard->clearTranscript();
+    MouseData memory = keyboard->memory();
+    memory.ledEffect.LEDEffectBrightness = 17;
+    keyboard->setMemory(memory);
+
+    keyboard->plug();
+    window->onDeviceArrival();
+    ASSERT_TRUE(spinUntil([&] { return window->link().commandOpen() && window->link().eventOpen(); }));
+    QCoreApplication::processEvents();
+    const std::vector<int> waits = sleeper.waits();
+    EXPECT_TRUE(std::none_of(waits.begin(), waits.end(), [](int w) { return w >= 1000; }))
+        << "a settle wait slept on the window's thread";
+    EXPECT_EQ(framesOf(keyboard->transcript(), kGetFirmwareVersion), 1) << "read more than once";
+    EXPECT_EQ(image->working.mouseData.ledEffect.LEDEffectBrightness, 17);
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), 206920u);
 }
 
 }  // namespace
