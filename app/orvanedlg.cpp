@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/accessnotice.h"
 #include "app/firmwarecheck.h"
 #include "app/hostaction.h"
 #include "app/messages.h"
@@ -38,6 +39,10 @@ QString qs(std::u16string_view text) {
 
 // Shown in the help window and opened by its first row.
 const QString kHelpWebAddress = QStringLiteral("https://www.orvane.example/");
+
+QString qsUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -87,8 +92,9 @@ void COrvaneDlg::OnInitDialog() {
     } else if (!env_.trayAvailable) {
         // With no tray a hidden window would strand the user: show it and say why.
         show();
-        showBalloon();
+        if (!started.cannotOpen) showBalloon();
     }
+    noteKeyboardAccess(started.cannotOpen, started.commandOpened);
 }
 
 void COrvaneDlg::setUpSliders() {
@@ -148,7 +154,9 @@ void COrvaneDlg::setUpHotplug() {
 
 bool COrvaneDlg::rescanFindsKeyboard() {
     if (arrivalPending_ || (link_.commandOpen() && link_.eventOpen())) return false;
-    return link_.rescanFindsKeyboard();
+    const bool listed = link_.rescanFindsKeyboard();
+    if (!listed) keyboardRefused_ = false;  // gone: the tray says so again
+    return listed;
 }
 
 void COrvaneDlg::onDeviceArrival() {
@@ -156,17 +164,48 @@ void COrvaneDlg::onDeviceArrival() {
     if (arrivalPending_) return;
     arrivalPending_ = true;
     // The one settle wait: a timer, so the window keeps answering meanwhile.
+    // A keyboard that refuses to be opened is tried again at each rescan
+    // this way without ever holding the window up.
     QTimer::singleShot(env_.arrivalSettle, this, [this] {
         arrivalPending_ = false;
         const ArrivalResult result = link_.onArrival(image_);
         if (result.sliders) applySliderPositions();
+        noteKeyboardAccess(result.cannotOpen, result.commandOpened);
         paintAll();
     });
 }
 
 void COrvaneDlg::onDeviceRemoval() {
     qCDebug(lcMainWindow) << "Device DBT_DEVICEREMOVECOMPLETE";
+    keyboardRefused_ = false;
     link_.onRemoval();
+}
+
+void COrvaneDlg::noteKeyboardAccess(bool cannotOpen, bool commandOpened) {
+    if (commandOpened) refusalTold_ = false;  // a later refusal is news again
+    keyboardRefused_ = cannotOpen;
+    if (!cannotOpen || refusalTold_) return;
+    refusalTold_ = true;
+    showCannotOpenNotice();
+}
+
+void COrvaneDlg::showCannotOpenNotice() {
+    const AccessNotice notice = cannotOpenNotice(image_.languageCode);
+    if (modal_.enabled) {
+        ++modal_.messages;
+        modal_.lastMessage = notice.text;
+        return;
+    }
+    // Not modal: start-up and arrivals go on behind it. One box at a time.
+    if (refusalBox_ != nullptr) {
+        refusalBox_->raise();
+        refusalBox_->activateWindow();
+        return;
+    }
+    refusalBox_ = new QMessageBox(QMessageBox::Warning, qsUtf8(notice.caption), qsUtf8(notice.text),
+                                  QMessageBox::Ok, this);
+    refusalBox_->setAttribute(Qt::WA_DeleteOnClose);
+    refusalBox_->open();
 }
 
 long COrvaneDlg::handleMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -189,6 +228,8 @@ void COrvaneDlg::onTrayCallback(int mouseMessage) {
         showNormal();
         raise();
         activateWindow();
+    } else if (keyboardRefused_) {
+        showCannotOpenNotice();  // asked for: said again
     } else {
         handleMessage(kMessageBalloon, kBalloonNoKeyboard, 0);
     }
@@ -199,6 +240,7 @@ void COrvaneDlg::showBalloon() {
         tray_->showMessage(qs(kBalloonTitle), qs(kNoKeyboardBalloon), QSystemTrayIcon::Information);
     } else if (modal_.enabled) {
         ++modal_.messages;
+        modal_.lastMessage = QString::fromUtf16(kNoKeyboardBalloon).toStdString();
     } else {
         auto* box = new QMessageBox(QMessageBox::Information, qs(kBalloonTitle), qs(kNoKeyboardBalloon),
                                     QMessageBox::Ok, this);
@@ -387,6 +429,7 @@ bool COrvaneDlg::confirm(std::u16string_view text, std::u16string_view caption) 
 void COrvaneDlg::showMessage(std::u16string_view text, std::u16string_view caption) {
     if (modal_.enabled) {
         ++modal_.messages;
+        modal_.lastMessage = qs(text).toStdString();
         return;
     }
     QMessageBox::warning(this, qs(caption), qs(text));

@@ -5,12 +5,14 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "device/keyboardlink.h"
 #include "device/linklistener.h"
@@ -21,6 +23,7 @@
 #include "settings/settingsimage.h"
 
 class QMenu;
+class QMessageBox;
 class QSystemTrayIcon;
 
 namespace orvane {
@@ -102,6 +105,7 @@ public:
         bool confirm = true;
         int messages = 0;
         int confirmations = 0;
+        std::string lastMessage;  // UTF-8
     };
     ModalAnswers& modalAnswers() { return modal_; }
 
@@ -124,6 +128,8 @@ private:
     bool rescanFindsKeyboard();
     void onTrayCallback(int mouseMessage);
     void showBalloon();
+    void noteKeyboardAccess(bool cannotOpen, bool commandOpened);
+    void showCannotOpenNotice();
     void onRefresh(int lParam);
     void onHostKeyEvent(std::uint8_t code);
     void checkFirmware();
@@ -143,6 +149,10 @@ private:
     QMenu* trayMenu_ = nullptr;
     std::unique_ptr<HotplugWatcher> hotplug_;
     bool arrivalPending_ = false;
+    // The keyboard is listed but refused the last open; the user was told.
+    bool keyboardRefused_ = false;
+    bool refusalTold_ = false;
+    QPointer<QMessageBox> refusalBox_;
     bool ended_ = false;
 
     // Dragging by hand where the platform offers no system move.

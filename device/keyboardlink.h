@@ -34,9 +34,14 @@ struct SliderValues {
 };
 SliderValues slidersOf(const MouseData& data);
 
+// What an attempt to open one interface found. CannotOpen: the keyboard is
+// listed but the node refused us (no udev rule, or another program holds it).
+enum class OpenOutcome { Opened, NotFound, CannotOpen };
+
 struct ArrivalResult {
     bool commandOpened = false;              // and the keyboard was read
     bool eventOpened = false;                // and message 1915 was sent
+    bool cannotOpen = false;                 // an interface was listed but refused
     std::optional<SliderValues> sliders;     // set when the keyboard was read
 };
 
@@ -57,6 +62,7 @@ public:
     struct StartResult {
         bool commandOpened = false;
         bool eventOpened = false;
+        bool cannotOpen = false;  // an interface was listed but refused
     };
     // Start-up: opens the command interface and starts the read-all thread
     // on a copy of `working`, then opens the event interface and starts the reader.
@@ -97,8 +103,8 @@ public:
     // the read-all thread released and joined. Idempotent.
     void shutdown();
 
-    bool openCommandInterface();
-    bool openEventInterface();
+    OpenOutcome openCommandInterface();
+    OpenOutcome openEventInterface();
     bool commandOpen() const { return command_.isOpen(); }
     bool eventOpen() const { return eventDevice_ != nullptr; }
     bool readerRunning() const { return readerRunning_.load(); }

@@ -104,6 +104,7 @@ TEST(Arrival, WhileConnectedDoesNothing) {
     const auto result = rig.link.onArrival(*rig.image);
     EXPECT_FALSE(result.commandOpened);
     EXPECT_FALSE(result.eventOpened);
+    EXPECT_FALSE(result.cannotOpen);
     EXPECT_TRUE(rig.sleeper.waits().empty());
     EXPECT_TRUE(rig.keyboard->transcript().empty());
 }
@@ -146,6 +147,39 @@ TEST(Arrival, RemovalThenReplugReadsTheKeyboardAndRefreshes) {
     for (int t = 0; t < 5; ++t) expected.push_back("ReadKeyColorTable/" + std::to_string(t));
     expected.push_back("GetFirmwareVersion");
     EXPECT_EQ(sentCommands(rig.keyboard->transcript()), expected);
+}
+
+// Listed but refused (no udev rule, or held by another program): told apart
+// from "not there", nothing opened, nothing waited for, and a later arrival
+// once access is granted connects as usual.
+TEST(Arrival, AKeyboardThatRefusesToOpenIsReportedAsSuch) {
+    VirtualRig rig;
+    rig.keyboard->setOpenRefused(true);
+    KeyboardLink link(rig.backend, rig.sleeper, rig.listener, ConnectedRig::fastOptions());
+    const auto started = link.start(rig.image->working.mouseData);
+    EXPECT_FALSE(started.commandOpened);
+    EXPECT_FALSE(started.eventOpened);
+    EXPECT_TRUE(started.cannotOpen);
+    EXPECT_FALSE(link.readAllThreadRunning());
+    EXPECT_EQ(link.openCommandInterface(), OpenOutcome::CannotOpen);
+    EXPECT_TRUE(link.rescanFindsKeyboard());
+
+    const auto refused = link.onArrival(*rig.image);
+    EXPECT_TRUE(refused.cannotOpen);
+    EXPECT_FALSE(refused.commandOpened);
+    EXPECT_TRUE(rig.sleeper.waits().empty());
+    EXPECT_TRUE(rig.keyboard->transcript().empty());
+
+    rig.keyboard->unplug();
+    EXPECT_EQ(link.openCommandInterface(), OpenOutcome::NotFound);
+    EXPECT_FALSE(link.onArrival(*rig.image).cannotOpen);
+
+    rig.keyboard->setOpenRefused(false);
+    rig.keyboard->plug();
+    const auto granted = link.onArrival(*rig.image);
+    EXPECT_FALSE(granted.cannotOpen);
+    EXPECT_TRUE(granted.commandOpened);
+    EXPECT_TRUE(granted.eventOpened);
 }
 
 TEST(Removal, DuringTheReadAllThreadItStillEndsAndHandsOver) {

@@ -49,9 +49,9 @@ protected:
     std::unique_ptr<COrvaneDlg> window;
 
     // The settle wait is a timer of the window; tests run it at once.
-    void start() {
+    void start(std::int16_t language = kLanguageEnglish) {
         window = std::make_unique<COrvaneDlg>(COrvaneDlg::Environment{
-            *image, backend, sleeper, shell, dir.path(), kLanguageEnglish, false, std::chrono::milliseconds(0)});
+            *image, backend, sleeper, shell, dir.path(), language, false, std::chrono::milliseconds(0)});
         window->modalAnswers().enabled = true;
         window->OnInitDialog();
     }
@@ -185,6 +185,68 @@ TEST_F(MainWindowTest, ArrivalSettlesOnATimerAndReadsTheKeyboardOnce) {
     EXPECT_EQ(framesOf(keyboard->transcript(), kGetFirmwareVersion), 1) << "read more than once";
     EXPECT_EQ(image->working.mouseData.ledEffect.LEDEffectBrightness, 17);
     EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), 206920u);
+}
+
+// ---- a keyboard that is listed but cannot be opened -------------------------
+
+TEST_F(MainWindowTest, AKeyboardThatCannotBeOpenedIsExplainedOnceInTheUsersLanguage) {
+    struct Case {
+        std::int16_t language;
+        std::vector<std::string> says;
+    };
+    const Case cases[] = {
+        {kLanguageEnglish, {"could not be opened", "udev rule", "README", "plug it in again"}},
+        {kLanguageChinese, {"无法打开", "udev 规则", "README", "重新插入"}},
+    };
+    for (const Case& c : cases) {
+        keyboard->setOpenRefused(true);
+        start(c.language);
+        const auto& told = window->modalAnswers();
+        EXPECT_FALSE(window->link().commandOpen());
+        EXPECT_TRUE(window->isVisible());  // no tray here: the window stays reachable
+        EXPECT_EQ(told.messages, 1);
+        for (const std::string& words : c.says) {
+            EXPECT_NE(told.lastMessage.find(words), std::string::npos) << told.lastMessage;
+        }
+        EXPECT_EQ(told.lastMessage.find("No Gaming Keyboard"), std::string::npos);
+
+        // Each rescan tries again, without a blocking wait and without telling again.
+        sleeper.clear();
+        for (int rescan = 1; rescan <= 3; ++rescan) {
+            const std::size_t tried = backend.openedNodes().size();
+            window->onDeviceArrival();
+            ASSERT_TRUE(spinUntil([&] { return backend.openedNodes().size() > tried; }));
+            QCoreApplication::processEvents();
+        }
+        EXPECT_TRUE(sleeper.waits().empty());
+        EXPECT_EQ(told.messages, 1);
+
+        // Asked for through the tray: the same advice, not "no keyboard".
+        window->handleMessage(0x405, 0, 0x203);
+        EXPECT_EQ(told.messages, 2);
+        EXPECT_NE(told.lastMessage.find(c.says.front()), std::string::npos) << told.lastMessage;
+        window.reset();
+        keyboard->setOpenRefused(false);
+    }
+}
+
+TEST_F(MainWindowTest, OnceTheKeyboardCanBeOpenedItIsReadAndNoLongerExplained) {
+    keyboard->setOpenRefused(true);
+    start();
+    ASSERT_EQ(window->modalAnswers().messages, 1);
+    keyboard->setOpenRefused(false);  // the rule installed, the keyboard replugged
+    keyboard->unplug();
+    keyboard->plug();
+    ASSERT_TRUE(spinUntil([&] { return window->link().commandOpen() && window->link().eventOpen(); }));
+    ASSERT_TRUE(spinUntil([&] { return std::filesystem::exists(dir / "keymap.bin") &&
+                                       image->deviceFirmwareVersion[0] == keyboard->firmwareVersion()[0]; }));
+    EXPECT_EQ(window->modalAnswers().messages, 1);
+    // Unplugged now: the tray tells of no keyboard again.
+    keyboard->unplug();
+    ASSERT_TRUE(spinUntil([&] { return !window->link().commandOpen(); }));
+    window->handleMessage(0x405, 0, 0x203);
+    EXPECT_EQ(window->modalAnswers().messages, 2);
+    EXPECT_EQ(window->modalAnswers().lastMessage, "No Gaming Keyboard Detected!");
 }
 
 }  // namespace
