@@ -296,7 +296,9 @@ void COrvaneDlg::applySliderVisibility() {
         const SliderFace& face = state_.sliders[k];
         if (slider->pos() != QPoint(face.x, face.y)) slider->move(face.x, face.y);
         if (slider->size() != QSize(face.width, face.height)) slider->resize(face.width, face.height);
-        slider->setVisible(face.visible && isVisible());
+        // Follows the composition whether or not the window is shown, so a
+        // restored window shows what was last composed.
+        slider->setVisible(face.visible);
     }
 }
 
@@ -313,6 +315,13 @@ CBitSlider* COrvaneDlg::sliderWidget(SliderKind kind) const {
 void COrvaneDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, canvas_);
+}
+
+void COrvaneDlg::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Back from the tray or a second start: what changed while hidden (Cancel
+    // restored the saved settings) is composed before it is seen.
+    paintAll();
 }
 
 // ---- input -----------------------------------------------------------------

@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <algorithm>
 #include <memory>
 
 #include "app/hostshell.h"
 #include "app/orvanedlg.h"
+#include "controls/bitslider.h"
 #include "device/frame.h"
 #include "keymap/keytables.h"
 #include "support/tempdir.h"
@@ -49,9 +51,9 @@ protected:
     std::unique_ptr<COrvaneDlg> window;
 
     // The settle wait is a timer of the window; tests run it at once.
-    void start(std::int16_t language = kLanguageEnglish) {
+    void start(std::int16_t language = kLanguageEnglish, bool tray = false) {
         window = std::make_unique<COrvaneDlg>(COrvaneDlg::Environment{
-            *image, backend, sleeper, shell, dir.path(), language, false, std::chrono::milliseconds(0)});
+            *image, backend, sleeper, shell, dir.path(), language, tray, std::chrono::milliseconds(0)});
         window->modalAnswers().enabled = true;
         window->OnInitDialog();
     }
@@ -247,6 +249,46 @@ TEST_F(MainWindowTest, OnceTheKeyboardCanBeOpenedItIsReadAndNoLongerExplained) {
     window->handleMessage(0x405, 0, 0x203);
     EXPECT_EQ(window->modalAnswers().messages, 2);
     EXPECT_EQ(window->modalAnswers().lastMessage, "No Gaming Keyboard Detected!");
+}
+
+// ---- sliders after the window was hidden -------------------------------------
+
+CBitSlider* sliderOf(COrvaneDlg& window, int id) {
+    for (CBitSlider* s : window.findChildren<CBitSlider*>()) {
+        if (s->reportId() == id) return s;
+    }
+    return nullptr;
+}
+
+// Cancel hides the window to the tray; the window is brought back from the
+// tray or by a second start. The sliders must show as last composed and
+// take clicks at once.
+TEST_F(MainWindowTest, RestoredWindowShowsTheSlidersOfItsLastComposition) {
+    const std::vector<std::pair<const char*, std::function<void(COrvaneDlg&)>>> restores = {
+        {"tray double click", [](COrvaneDlg& w) { w.handleMessage(0x405, 0, 0x203); }},
+        {"second start", [](COrvaneDlg& w) { w.showFromOtherInstance(); }},
+    };
+    start(kLanguageEnglish, true);
+    ASSERT_TRUE(readAllHandedOver());
+    ASSERT_TRUE(window->isVisible());
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 118));  // Light header
+    CBitSlider* brightness = sliderOf(*window, 1017);
+    ASSERT_NE(brightness, nullptr);
+    ASSERT_TRUE(brightness->isVisible());
+    for (const auto& [how, restore] : restores) {
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(890, 620));  // Cancel
+        ASSERT_FALSE(window->isVisible()) << how;
+        QCoreApplication::processEvents();
+        restore(*window);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(window->isVisible()) << how;
+        for (const SliderFace& face : window->state().sliders) {
+            EXPECT_EQ(sliderOf(*window, face.id)->isVisible(), face.visible) << how << " " << face.id;
+        }
+        EXPECT_TRUE(brightness->isVisible()) << how;
+        QTest::mouseClick(brightness, Qt::LeftButton, Qt::NoModifier, QPoint(60, 8));
+        EXPECT_EQ(brightness->value(), brightness->positionForClick(60)) << how;
+    }
 }
 
 }  // namespace
