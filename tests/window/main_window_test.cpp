@@ -291,5 +291,25 @@ TEST_F(MainWindowTest, RestoredWindowShowsTheSlidersOfItsLastComposition) {
     }
 }
 
+// The brightness slider inside the window: a click focuses it, and each arrow
+// key is one step of the setting.
+TEST_F(MainWindowTest, FocusedSliderStepsTheSettingByOneWithTheKeys) {
+    start();
+    ASSERT_TRUE(readAllHandedOver());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 118));  // Light header
+    CBitSlider* brightness = sliderOf(*window, 1017);
+    ASSERT_TRUE(brightness != nullptr && brightness->isVisible());
+    QTest::mouseClick(brightness, Qt::LeftButton, Qt::NoModifier, QPoint(110, 8));
+    ASSERT_EQ(QApplication::focusWidget(), brightness);
+    const int clicked = brightness->positionForClick(110);
+    QTest::keyClick(brightness, Qt::Key_Right);
+    QTest::keyClick(brightness, Qt::Key_PageUp);
+    QTest::keyClick(brightness, Qt::Key_Left);
+    ASSERT_TRUE(spinUntil([&] { return image->working.mouseData.ledEffect.LEDEffectBrightness == clicked + 1; }));
+    EXPECT_EQ(brightness->value(), clicked + 1);
+}
+
 }  // namespace
 }  // namespace orvane
