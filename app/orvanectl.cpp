@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/accessnotice.h"
 #include "device/device.h"
 #include "settings/settingsfiles.h"
 #include "settings/datafolders.h"
@@ -123,6 +124,13 @@ bool readKeyboard(KeyboardLink& link, ToolListener& listener, MouseData& data,
     return true;
 }
 
+// Listed but refused: the same advice the utility gives, in English.
+int cannotOpen() {
+    const AccessNotice notice = cannotOpenNotice(kLanguageEnglish);
+    std::fprintf(stderr, "orvanectl: %.*s\n", static_cast<int>(notice.text.size()), notice.text.data());
+    return kExitNoKeyboard;
+}
+
 int noKeyboard() {
     std::fprintf(stderr, "orvanectl: no keyboard found (USB 04d9:a12d)%s\n",
                  virtualKeyboardRequested() ? " on the virtual keyboard" : "; is it plugged in, and may you open its hidraw nodes?");
@@ -133,7 +141,11 @@ int dump() {
     auto backend = makeHidBackend(stateFolder());
     ToolListener listener;
     KeyboardLink link(*backend, realSleeper(), listener);
-    if (!link.openCommandInterface()) return noKeyboard();
+    switch (link.openCommandInterface()) {
+        case OpenOutcome::Opened: break;
+        case OpenOutcome::NotFound: return noKeyboard();
+        case OpenOutcome::CannotOpen: return cannotOpen();
+    }
     auto data = std::make_unique<MouseData>();
     std::optional<FirmwareVersion> version;
     if (!readKeyboard(link, listener, *data, version)) return kExitNotAnswering;
@@ -159,6 +171,7 @@ int apply(const std::filesystem::path& file) {
     ToolListener listener;
     KeyboardLink link(*backend, realSleeper(), listener);
     const auto opened = link.openInterfaces();
+    if (opened.cannotOpen) return cannotOpen();
     if (!opened.commandOpened) return noKeyboard();
     if (!opened.eventOpened) {
         std::fprintf(stderr, "orvanectl: the keyboard's event interface is missing; it cannot acknowledge\n");

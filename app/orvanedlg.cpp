@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/accessnotice.h"
 #include "app/firmwarecheck.h"
 #include "app/hostaction.h"
 #include "app/messages.h"
@@ -38,8 +39,9 @@ QString qs(std::u16string_view text) {
 // Shown in the help window and opened by its first row.
 const QString kHelpWebAddress = QStringLiteral("https://www.orvane.example/");
 
-// Arrival waits for the keyboard to settle before it is opened.
-constexpr int kArrivalSettleMs = 2000;
+QString qsUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -83,9 +85,10 @@ void COrvaneDlg::OnInitDialog() {
     } else if (!env_.trayAvailable) {
         // With no tray a hidden window would strand the user: show it and say why.
         show();
-        showBalloon();
+        if (!started.cannotOpen) showBalloon();
     }
     controller_.tellUnreadableFiles();
+    noteKeyboardAccess(started.cannotOpen, started.commandOpened);
 }
 
 void COrvaneDlg::setUpSliders() {
@@ -145,25 +148,45 @@ void COrvaneDlg::setUpHotplug() {
 
 bool COrvaneDlg::rescanFindsKeyboard() {
     if (arrivalPending_ || (link_.commandOpen() && link_.eventOpen())) return false;
-    return link_.rescanFindsKeyboard();
+    const bool listed = link_.rescanFindsKeyboard();
+    if (!listed) keyboardRefused_ = false;  // gone: the tray says so again
+    return listed;
 }
 
 void COrvaneDlg::onDeviceArrival() {
     qCDebug(lcMainWindow) << "Device arrival";
     if (arrivalPending_) return;
     arrivalPending_ = true;
-    // The settle wait runs as a timer so the window keeps painting meanwhile.
-    QTimer::singleShot(kArrivalSettleMs, this, [this] {
+    // The one settle wait: a timer, so the window keeps answering meanwhile.
+    // A keyboard that refuses to be opened is tried again at each rescan
+    // this way without ever holding the window up.
+    QTimer::singleShot(env_.arrivalSettle, this, [this] {
         arrivalPending_ = false;
         const ArrivalResult result = link_.onArrival(image_);
         if (result.commandOpened) controller_.syncSlidersFromSettings();
+        noteKeyboardAccess(result.cannotOpen, result.commandOpened);
         controller_.repaint();
     });
 }
 
 void COrvaneDlg::onDeviceRemoval() {
     qCDebug(lcMainWindow) << "Device DBT_DEVICEREMOVECOMPLETE";
+    keyboardRefused_ = false;
     link_.onRemoval();
+}
+
+void COrvaneDlg::noteKeyboardAccess(bool cannotOpen, bool commandOpened) {
+    if (commandOpened) refusalTold_ = false;  // a later refusal is news again
+    keyboardRefused_ = cannotOpen;
+    if (!cannotOpen || refusalTold_) return;
+    refusalTold_ = true;
+    showCannotOpenNotice();
+}
+
+void COrvaneDlg::showCannotOpenNotice() {
+    const AccessNotice notice = cannotOpenNotice(image_.languageCode);
+    // Not modal: start-up and arrivals go on behind it.
+    env_.dialogs.showNotice(qsUtf8(notice.text).toStdU16String(), qsUtf8(notice.caption).toStdU16String());
 }
 
 long COrvaneDlg::handleMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -186,6 +209,8 @@ void COrvaneDlg::onTrayCallback(int mouseMessage) {
         showNormal();
         raise();
         activateWindow();
+    } else if (keyboardRefused_) {
+        showCannotOpenNotice();  // asked for: said again
     } else {
         handleMessage(kMessageBalloon, kBalloonNoKeyboard, 0);
     }
@@ -246,7 +271,9 @@ void COrvaneDlg::applySliderVisibility() {
         const SliderFace& face = state_.sliders[k];
         if (slider->pos() != QPoint(face.x, face.y)) slider->move(face.x, face.y);
         if (slider->size() != QSize(face.width, face.height)) slider->resize(face.width, face.height);
-        slider->setVisible(face.visible && isVisible());
+        // Follows the composition whether or not the window is shown, so a
+        // restored window shows what was last composed.
+        slider->setVisible(face.visible);
     }
 }
 
@@ -259,6 +286,13 @@ void COrvaneDlg::applySliderPositions() {
 void COrvaneDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, canvas_);
+}
+
+void COrvaneDlg::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Back from the tray or a second start: what changed while hidden (Cancel
+    // restored the saved settings) is composed before it is seen.
+    paintAll();
 }
 
 // ---- input -----------------------------------------------------------------

@@ -7,9 +7,11 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "device/keyboardlink.h"
 #include "device/linklistener.h"
@@ -35,6 +37,9 @@ class Sleeper;
 class COrvaneDlg : public QWidget, public MainWindowHost, public LinkListener {
     Q_OBJECT
 public:
+    // How long a keyboard that has just arrived is left to settle before it is opened.
+    static constexpr std::chrono::milliseconds kArrivalSettle{2000};
+
     struct Environment {
         SettingsImage& image;
         HidBackend& backend;
@@ -44,6 +49,7 @@ public:
         DataFolders folders;  // resources (skin, VER.bin, updater) and state (the files it writes)
         std::int16_t languageCode;
         bool trayAvailable;
+        std::chrono::milliseconds arrivalSettle = kArrivalSettle;
     };
 
     explicit COrvaneDlg(Environment env, QWidget* parent = nullptr);
@@ -97,6 +103,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -111,6 +118,8 @@ private:
     bool rescanFindsKeyboard();
     void onTrayCallback(int mouseMessage);
     void showBalloon();
+    void noteKeyboardAccess(bool cannotOpen, bool commandOpened);
+    void showCannotOpenNotice();
     void onRefresh(int lParam);
     void onHostKeyEvent(std::uint8_t code);
     void checkFirmware();
@@ -129,6 +138,9 @@ private:
     QMenu* trayMenu_ = nullptr;
     std::unique_ptr<HotplugWatcher> hotplug_;
     bool arrivalPending_ = false;
+    // The keyboard is listed but refused the last open; the user was told.
+    bool keyboardRefused_ = false;
+    bool refusalTold_ = false;
     bool ended_ = false;
 
     // Dragging by hand where the platform offers no system move.

@@ -9,7 +9,8 @@ namespace orvane {
 CBitSlider::CBitSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setSingleStep(1);
     setPageStep(1);
-    setFocusPolicy(Qt::NoFocus);
+    // A click gives it the keyboard: arrows and Page Up/Down then step it.
+    setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     // The main window paints what lies under the slider; the slider paints nothing.
     setAttribute(Qt::WA_NoSystemBackground);
@@ -42,16 +43,44 @@ void CBitSlider::paintEvent(QPaintEvent*) {
     placeThumb();
 }
 
+// The platform slider never sees the press: away from its handle it would
+// start a page-step repeat that runs past the click point for as long as the
+// button is held. The press puts the thumb where the pointer is and a drag
+// follows the pointer, both by the geometry the face is drawn with. What the
+// slider does not use goes on to the main window, as before.
 void CBitSlider::mousePressEvent(QMouseEvent* event) {
-    QSlider::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) {
-        setValue(positionForClick(event->position().toPoint().x()));
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
     }
+    event->accept();
+    dragging_ = true;
+    setSliderDown(true);
+    followPointer(event->position().toPoint().x());
 }
 
 void CBitSlider::mouseMoveEvent(QMouseEvent* event) {
     placeThumb();
-    QSlider::mouseMoveEvent(event);
+    if (!dragging_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if ((event->buttons() & Qt::LeftButton) != 0) followPointer(event->position().toPoint().x());
+}
+
+void CBitSlider::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragging_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    dragging_ = false;
+    setSliderDown(false);
+}
+
+void CBitSlider::followPointer(int x) {
+    setSliderPosition(positionForClick(x));
 }
 
 void CBitSlider::wheelEvent(QWheelEvent* event) {

@@ -1,6 +1,7 @@
 // A slider that draws nothing itself: the platform control keeps the range,
-// the position and the dragging, and the main window draws the channel and
-// thumb into its own composed picture when told the slider moved.
+// the position and the keyboard steps, the slider follows the pointer itself,
+// and the main window draws the channel and thumb into its own composed
+// picture when told the slider moved.
 #pragma once
 
 #include <QSlider>
@@ -35,10 +36,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void placeThumb();
+    void followPointer(int x);
 
     int reportId_ = 0;
     int thumbInset_ = 0;
@@ -46,6 +49,7 @@ private:
     int thumbHeight_ = 14;
     int thumbX_ = 0;
     int thumbY_ = 0;
+    bool dragging_ = false;
     std::function<void(int)> sliderMoved_;
 };
 

@@ -23,49 +23,55 @@ KeyboardLink::KeyboardLink(HidBackend& backend, Sleeper& sleeper, LinkListener& 
 
 KeyboardLink::~KeyboardLink() { shutdown(); }
 
-bool KeyboardLink::openCommandInterface() {
+OpenOutcome KeyboardLink::openCommandInterface() {
     const auto found = discoverInterface(backend_, kCommandSelector);
-    if (!found) return false;
+    if (!found) return OpenOutcome::NotFound;
     auto device = backend_.open(found->node);
-    if (!device) return false;
+    if (!device) return OpenOutcome::CannotOpen;
     command_.attach(std::move(device));
     lossPosted_ = false;
-    return true;
+    return OpenOutcome::Opened;
 }
 
-bool KeyboardLink::openEventInterface() {
+OpenOutcome KeyboardLink::openEventInterface() {
     const auto found = discoverInterface(backend_, kEventSelector);
-    if (!found) return false;
+    if (!found) return OpenOutcome::NotFound;
     auto device = backend_.open(found->node);
-    if (!device) return false;
+    if (!device) return OpenOutcome::CannotOpen;
     eventDevice_ = std::move(device);
     ack_.setInterrupted(false);
-    return true;
+    return OpenOutcome::Opened;
 }
 
 KeyboardLink::StartResult KeyboardLink::start(const MouseData& working) {
     StartResult result;
-    if (openCommandInterface()) {
+    const OpenOutcome command = openCommandInterface();
+    if (command == OpenOutcome::Opened) {
         result.commandOpened = true;
         if (!readAllThread_.joinable()) {
             readAllRunning_ = true;
             readAllThread_ = std::thread(&KeyboardLink::readAllThreadMain, this, working);
         }
     }
-    if (openEventInterface()) {
+    const OpenOutcome event = openEventInterface();
+    if (event == OpenOutcome::Opened) {
         result.eventOpened = true;
         if (!readerRunning_) startReader();
     }
+    result.cannotOpen = command == OpenOutcome::CannotOpen || event == OpenOutcome::CannotOpen;
     return result;
 }
 
 KeyboardLink::StartResult KeyboardLink::openInterfaces() {
     StartResult result;
-    result.commandOpened = command_.isOpen() || openCommandInterface();
-    if (eventOpen() || openEventInterface()) {
+    const OpenOutcome command = command_.isOpen() ? OpenOutcome::Opened : openCommandInterface();
+    const OpenOutcome event = eventOpen() ? OpenOutcome::Opened : openEventInterface();
+    result.commandOpened = command == OpenOutcome::Opened;
+    if (event == OpenOutcome::Opened) {
         result.eventOpened = true;
         if (!readerRunning_) startReader();
     }
+    result.cannotOpen = command == OpenOutcome::CannotOpen || event == OpenOutcome::CannotOpen;
     return result;
 }
 
@@ -158,21 +164,29 @@ void KeyboardLink::onTransferLoss() {
 ArrivalResult KeyboardLink::onArrival(SettingsImage& image) {
     ArrivalResult result;
     linkTrace("Device arrival\n");
-    sleeper_.sleep(milliseconds(2000));
-    if (!command_.isOpen() && openCommandInterface()) {
-        std::lock_guard lock(sequence_);
-        MouseData& data = image.working.mouseData;
-        readAll(command_, data);
-        readKeyColorTables(command_, data);
-        if (const auto version = GetFirmwareVersion(command_)) {
-            image.deviceFirmwareVersion = {version->major, version->minor, 0, 0};
+    // Only what is closed is opened; an open interface is left alone.
+    if (!command_.isOpen()) {
+        const OpenOutcome command = openCommandInterface();
+        result.cannotOpen = command == OpenOutcome::CannotOpen;
+        if (command == OpenOutcome::Opened) {
+            std::lock_guard lock(sequence_);
+            MouseData& data = image.working.mouseData;
+            readAll(command_, data);
+            readKeyColorTables(command_, data);
+            if (const auto version = GetFirmwareVersion(command_)) {
+                image.deviceFirmwareVersion = {version->major, version->minor, 0, 0};
+            }
+            result.commandOpened = true;
         }
-        result.commandOpened = true;
     }
-    if (!eventOpen() && openEventInterface()) {
-        if (!readerRunning_) startReader();
-        result.eventOpened = true;
-        listener_.sendRefresh(kRefreshAfterKeyboardRead);
+    if (!eventOpen()) {
+        const OpenOutcome event = openEventInterface();
+        result.cannotOpen = result.cannotOpen || event == OpenOutcome::CannotOpen;
+        if (event == OpenOutcome::Opened) {
+            if (!readerRunning_) startReader();
+            result.eventOpened = true;
+            listener_.sendRefresh(kRefreshAfterKeyboardRead);
+        }
     }
     return result;
 }

@@ -27,9 +27,14 @@
 
 namespace orvane {
 
+// What an attempt to open one interface found. CannotOpen: the keyboard is
+// listed but the node refused us (no udev rule, or another program holds it).
+enum class OpenOutcome { Opened, NotFound, CannotOpen };
+
 struct ArrivalResult {
     bool commandOpened = false;  // and the keyboard was read: the sliders follow its settings
     bool eventOpened = false;    // and message 1915 was sent
+    bool cannotOpen = false;     // an interface was listed but refused
 };
 
 class KeyboardLink {
@@ -49,6 +54,7 @@ public:
     struct StartResult {
         bool commandOpened = false;
         bool eventOpened = false;
+        bool cannotOpen = false;  // an interface was listed but refused
     };
     // Start-up: opens the command interface and starts the read-all thread
     // on a copy of `working`, then opens the event interface and starts the reader.
@@ -62,7 +68,9 @@ public:
     // False when there is nothing to hand over.
     bool finishReadAll(SettingsImage& image);
 
-    // Device arrival (after a hot-plug arrival or a successful rescan).
+    // Device arrival (after a hot-plug arrival or a successful rescan). It
+    // does not wait for the keyboard to settle: the caller does, without
+    // holding up its event loop.
     ArrivalResult onArrival(SettingsImage& image);
     // Device removal: stops and joins the reader, closes both interfaces.
     void onRemoval();
@@ -87,8 +95,8 @@ public:
     // the read-all thread released and joined. Idempotent.
     void shutdown();
 
-    bool openCommandInterface();
-    bool openEventInterface();
+    OpenOutcome openCommandInterface();
+    OpenOutcome openEventInterface();
     bool commandOpen() const { return command_.isOpen(); }
     bool eventOpen() const { return eventDevice_ != nullptr; }
     bool readerRunning() const { return readerRunning_.load(); }

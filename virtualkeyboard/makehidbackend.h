@@ -1,5 +1,6 @@
 // The one place that chooses the keyboard: the virtual one when the
-// environment says ORVANE_KEYBOARD=virtual, the real one through hidapi otherwise.
+// environment says ORVANE_KEYBOARD=virtual (or virtual-noaccess: listed but
+// refusing every open), the real one through hidapi otherwise.
 #pragma once
 
 #include <filesystem>

@@ -60,7 +60,7 @@ std::unique_ptr<HidDevice> VirtualHidBackend::open(const std::string& node) {
         std::lock_guard lock(mutex_);
         opened_.push_back(node);
     }
-    if (!keyboard_->plugged()) return nullptr;
+    if (!keyboard_->plugged() || keyboard_->openRefused()) return nullptr;
     Role role = Role::Other;
     if (node == kCommandNode) role = Role::Command;
     else if (node == kEventNode) role = Role::Event;

@@ -150,6 +150,16 @@ void VirtualKeyboard::setSilentBlocks(bool on) {
     silentBlocks_ = on;
 }
 
+void VirtualKeyboard::setOpenRefused(bool on) {
+    std::lock_guard lock(mutex_);
+    openRefused_ = on;
+}
+
+bool VirtualKeyboard::openRefused() const {
+    std::lock_guard lock(mutex_);
+    return openRefused_;
+}
+
 void VirtualKeyboard::unplugAfterTransfers(std::optional<unsigned> n) {
     std::lock_guard lock(mutex_);
     unplugAfter_ = n;

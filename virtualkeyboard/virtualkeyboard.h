@@ -63,6 +63,10 @@ public:
     void setAcknowledgementDelay(std::chrono::milliseconds delay);  // late acknowledgements
     void setGarbageReplies(bool on);                     // reply frames and data reports of noise
     void setSilentBlocks(bool on);                       // block reads answered with no data reports
+    // Listed but every open fails, as without the udev rule or while another
+    // program holds the keyboard.
+    void setOpenRefused(bool on);
+    bool openRefused() const;
     // Unplugs itself when a command-interface transfer would be number n+1.
     void unplugAfterTransfers(std::optional<unsigned> n);
     unsigned transfers() const;
@@ -129,6 +133,7 @@ private:
     std::chrono::milliseconds ackDelay_{0};
     bool garbage_ = false;
     bool silentBlocks_ = false;
+    bool openRefused_ = false;
     std::optional<unsigned> unplugAfter_;
     unsigned transfers_ = 0;
     std::uint32_t noise_ = 0x2545F491u;

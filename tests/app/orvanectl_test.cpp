@@ -63,6 +63,20 @@ TEST_F(Orvanectl, DumpApplyDump) {
     EXPECT_NE(after.out.find("Lighting: effect 4, speed 5"), std::string::npos) << after.out;
 }
 
+// Listed but refused (no udev rule): the tool says what the utility says and
+// exits 2, for dump and apply alike.
+TEST_F(Orvanectl, AKeyboardThatCannotBeOpenedIsExplained) {
+    test::writeBytes(dir / "keymap.bin", std::vector<unsigned char>(206920, 0));
+    const std::string refused = "ORVANE_KEYBOARD=virtual-noaccess '" + (dir / "orvanectl").string() + "'";
+    for (const std::string& args : {std::string(" dump"), " apply '" + (dir / "keymap.bin").string() + "'"}) {
+        const ToolRun r = run(refused + args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.out.find("found, but it could not be opened"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("udev rule"), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("no keyboard found"), std::string::npos) << r.out;
+    }
+}
+
 TEST_F(Orvanectl, BadArgumentsAndFilesFailClearly) {
     EXPECT_EQ(run(tool).status, 1);
     EXPECT_EQ(run(tool + " apply").status, 1);

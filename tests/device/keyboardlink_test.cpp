@@ -97,12 +97,15 @@ TEST(Reader, KeyEventsArePostedAndAcknowledgementsOnlySetTheFlag) {
     EXPECT_EQ(rig.listener.keyEvents, (std::vector<std::uint8_t>{0x41}));
 }
 
-TEST(Arrival, WhileConnectedOnlyWaits) {
+// The settle wait is the window's timer; the link itself never sleeps it on
+// the thread that called it.
+TEST(Arrival, WhileConnectedDoesNothing) {
     ConnectedRig rig;
     const auto result = rig.link.onArrival(*rig.image);
     EXPECT_FALSE(result.commandOpened);
     EXPECT_FALSE(result.eventOpened);
-    EXPECT_EQ(rig.sleeper.waits(), (std::vector<int>{2000}));
+    EXPECT_FALSE(result.cannotOpen);
+    EXPECT_TRUE(rig.sleeper.waits().empty());
     EXPECT_TRUE(rig.keyboard->transcript().empty());
 }
 
@@ -124,9 +127,13 @@ TEST(Arrival, RemovalThenReplugReadsTheKeyboardAndRefreshes) {
     rig.keyboard->plug();
     EXPECT_TRUE(rig.link.rescanFindsKeyboard());
     rig.keyboard->clearTranscript();
+    rig.sleeper.clear();
     const auto saved = rig.image->saved.mouseData;
 
     const auto result = rig.link.onArrival(*rig.image);
+    // Only the read's own pacing: no settle wait on the caller's thread.
+    const auto waits = rig.sleeper.waits();
+    EXPECT_EQ(test::totalWaits(waits), 20 + 10 + 10 + 14 + 5 + 20 + 20 + 5 * 50 + 5 * 50 + 20);
     EXPECT_TRUE(result.commandOpened);
     EXPECT_TRUE(result.eventOpened);
     EXPECT_EQ(rig.image->working.mouseData.ledEffect.LEDEffectBrightness, 17);
@@ -139,6 +146,39 @@ TEST(Arrival, RemovalThenReplugReadsTheKeyboardAndRefreshes) {
     for (int t = 0; t < 5; ++t) expected.push_back("ReadKeyColorTable/" + std::to_string(t));
     expected.push_back("GetFirmwareVersion");
     EXPECT_EQ(sentCommands(rig.keyboard->transcript()), expected);
+}
+
+// Listed but refused (no udev rule, or held by another program): told apart
+// from "not there", nothing opened, nothing waited for, and a later arrival
+// once access is granted connects as usual.
+TEST(Arrival, AKeyboardThatRefusesToOpenIsReportedAsSuch) {
+    VirtualRig rig;
+    rig.keyboard->setOpenRefused(true);
+    KeyboardLink link(rig.backend, rig.sleeper, rig.listener, ConnectedRig::fastOptions());
+    const auto started = link.start(rig.image->working.mouseData);
+    EXPECT_FALSE(started.commandOpened);
+    EXPECT_FALSE(started.eventOpened);
+    EXPECT_TRUE(started.cannotOpen);
+    EXPECT_FALSE(link.readAllThreadRunning());
+    EXPECT_EQ(link.openCommandInterface(), OpenOutcome::CannotOpen);
+    EXPECT_TRUE(link.rescanFindsKeyboard());
+
+    const auto refused = link.onArrival(*rig.image);
+    EXPECT_TRUE(refused.cannotOpen);
+    EXPECT_FALSE(refused.commandOpened);
+    EXPECT_TRUE(rig.sleeper.waits().empty());
+    EXPECT_TRUE(rig.keyboard->transcript().empty());
+
+    rig.keyboard->unplug();
+    EXPECT_EQ(link.openCommandInterface(), OpenOutcome::NotFound);
+    EXPECT_FALSE(link.onArrival(*rig.image).cannotOpen);
+
+    rig.keyboard->setOpenRefused(false);
+    rig.keyboard->plug();
+    const auto granted = link.onArrival(*rig.image);
+    EXPECT_FALSE(granted.cannotOpen);
+    EXPECT_TRUE(granted.commandOpened);
+    EXPECT_TRUE(granted.eventOpened);
 }
 
 TEST(Removal, DuringTheReadAllThreadItStillEndsAndHandsOver) {

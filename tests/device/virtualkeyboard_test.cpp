@@ -55,5 +55,17 @@ TEST(VirtualKeyboard, ChosenByTheEnvironment) {
     EXPECT_FALSE(virtualKeyboardRequested());
 }
 
+TEST(VirtualKeyboard, WithoutAccessItIsListedButNeverOpens) {
+    test::TempDir dir;
+    ::setenv("ORVANE_KEYBOARD", "virtual-noaccess", 1);
+    auto backend = makeHidBackend(dir.path());
+    EXPECT_TRUE(virtualKeyboardRequested());
+    ::unsetenv("ORVANE_KEYBOARD");
+    ASSERT_NE(dynamic_cast<VirtualHidBackend*>(backend.get()), nullptr);
+    EXPECT_FALSE(backend->enumerate().empty());
+    EXPECT_EQ(backend->open(VirtualHidBackend::kCommandNode), nullptr);
+    EXPECT_EQ(backend->open(VirtualHidBackend::kEventNode), nullptr);
+}
+
 }  // namespace
 }  // namespace orvane

@@ -134,7 +134,7 @@ TEST(WriteAll, StaleAcknowledgementIsClearedBeforeTheFirstFrame) {
 TEST(WriteAll, WithoutTheEventInterfaceNothingIsSent) {
     test::VirtualRig rig;
     KeyboardLink link(rig.backend, rig.sleeper, rig.listener, ConnectedRig::fastOptions());
-    ASSERT_TRUE(link.openCommandInterface());
+    ASSERT_EQ(link.openCommandInterface(), OpenOutcome::Opened);
     rig.image->working.mouseData.ReportRate = 2;
     EXPECT_EQ(link.writeAll(*rig.image), WriteResult::NoAcknowledgement);
     EXPECT_TRUE(rig.keyboard->transcript().empty());

@@ -2,12 +2,16 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <random>
 
 #include "platform/hostshell.h"
 #include "app/orvanedlg.h"
+#include "controls/bitslider.h"
+#include "device/frame.h"
 #include "keymap/keytables.h"
 #include "support/readfault.h"
 #include "support/scripteddialogs.h"
@@ -51,9 +55,11 @@ protected:
     std::unique_ptr<SettingsImage> image = std::make_unique<SettingsImage>();
     std::unique_ptr<COrvaneDlg> window;
 
-    void start() {
+    // The settle wait is a timer of the window; tests run it at once.
+    void start(std::int16_t language = kLanguageEnglish, bool tray = false) {
         window = std::make_unique<COrvaneDlg>(COrvaneDlg::Environment{
-            *image, backend, sleeper, shell, dialogs, {dir.path(), dir.path()}, kLanguageEnglish, false});
+            *image, backend, sleeper, shell, dialogs, {dir.path(), dir.path()}, language, tray,
+            std::chrono::milliseconds(0)});
         window->OnInitDialog();
     }
     bool readAllHandedOver() {
@@ -175,6 +181,162 @@ TEST_F(MainWindowTest, WithoutKeyboardOrTrayTheWindowStaysReachable) {
     EXPECT_EQ(dialogs.messages.size(), 2);
     window->handleMessage(0x406, 14, 0);             // other wParam: nothing
     EXPECT_EQ(dialogs.messages.size(), 2);
+}
+
+// ---- arrival -----------------------------------------------------------------
+
+int framesOf(const std::vector<TranscriptEntry>& transcript, std::uint8_t command) {
+    const auto codes = featureCommands(transcript);
+    return static_cast<int>(std::count(codes.begin(), codes.end(), command));
+}
+
+// Replugging: the arrival comes from the hot-plug monitor, waits to settle on
+// a timer, and no wait of the link runs on the window's thread beyond the
+// read's own pacing. A second notification meanwhile (the rescan, or another
+// node of the same keyboard) does not read it twice.
+TEST_F(MainWindowTest, ArrivalSettlesOnATimerAndReadsTheKeyboardOnce) {
+    start();
+    ASSERT_TRUE(readAllHandedOver());
+    keyboard->unplug();
+    ASSERT_TRUE(spinUntil([&] { return !window->link().commandOpen() && !window->link().eventOpen(); }));
+    sleeper.clear();
+    keyboard->clearTranscript();
+    MouseData memory = keyboard->memory();
+    memory.ledEffect.LEDEffectBrightness = 17;
+    keyboard->setMemory(memory);
+
+    keyboard->plug();
+    window->onDeviceArrival();
+    ASSERT_TRUE(spinUntil([&] { return window->link().commandOpen() && window->link().eventOpen(); }));
+    QCoreApplication::processEvents();
+    const std::vector<int> waits = sleeper.waits();
+    EXPECT_TRUE(std::none_of(waits.begin(), waits.end(), [](int w) { return w >= 1000; }))
+        << "a settle wait slept on the window's thread";
+    EXPECT_EQ(framesOf(keyboard->transcript(), kGetFirmwareVersion), 1) << "read more than once";
+    EXPECT_EQ(image->working.mouseData.ledEffect.LEDEffectBrightness, 17);
+    EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), 206920u);
+}
+
+// ---- a keyboard that is listed but cannot be opened -------------------------
+
+TEST_F(MainWindowTest, AKeyboardThatCannotBeOpenedIsExplainedOnceInTheUsersLanguage) {
+    struct Case {
+        std::int16_t language;
+        std::vector<std::string> says;
+    };
+    const Case cases[] = {
+        {kLanguageEnglish, {"could not be opened", "udev rule", "README", "plug it in again"}},
+        {kLanguageChinese, {"无法打开", "udev 规则", "README", "重新插入"}},
+    };
+    for (const Case& c : cases) {
+        keyboard->setOpenRefused(true);
+        dialogs.messages.clear();
+        start(c.language);
+        EXPECT_FALSE(window->link().commandOpen());
+        EXPECT_TRUE(window->isVisible());  // no tray here: the window stays reachable
+        EXPECT_EQ(dialogs.messages.size(), 1);
+        for (const std::string& words : c.says) {
+            EXPECT_NE(dialogs.lastMessage().find(words), std::string::npos) << dialogs.lastMessage();
+        }
+        EXPECT_EQ(dialogs.lastMessage().find("No Gaming Keyboard"), std::string::npos);
+
+        // Each rescan tries again, without a blocking wait and without telling again.
+        sleeper.clear();
+        for (int rescan = 1; rescan <= 3; ++rescan) {
+            const std::size_t tried = backend.openedNodes().size();
+            window->onDeviceArrival();
+            ASSERT_TRUE(spinUntil([&] { return backend.openedNodes().size() > tried; }));
+            QCoreApplication::processEvents();
+        }
+        EXPECT_TRUE(sleeper.waits().empty());
+        EXPECT_EQ(dialogs.messages.size(), 1);
+
+        // Asked for through the tray: the same advice, not "no keyboard".
+        window->handleMessage(0x405, 0, 0x203);
+        EXPECT_EQ(dialogs.messages.size(), 2);
+        EXPECT_NE(dialogs.lastMessage().find(c.says.front()), std::string::npos) << dialogs.lastMessage();
+        window.reset();
+        keyboard->setOpenRefused(false);
+    }
+}
+
+TEST_F(MainWindowTest, OnceTheKeyboardCanBeOpenedItIsReadAndNoLongerExplained) {
+    keyboard->setOpenRefused(true);
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    keyboard->setOpenRefused(false);  // the rule installed, the keyboard replugged
+    keyboard->unplug();
+    keyboard->plug();
+    ASSERT_TRUE(spinUntil([&] { return window->link().commandOpen() && window->link().eventOpen(); }));
+    ASSERT_TRUE(spinUntil([&] { return std::filesystem::exists(dir / "keymap.bin") &&
+                                       image->deviceFirmwareVersion[0] == keyboard->firmwareVersion()[0]; }));
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    // Unplugged now: the tray tells of no keyboard again.
+    keyboard->unplug();
+    ASSERT_TRUE(spinUntil([&] { return !window->link().commandOpen(); }));
+    window->handleMessage(0x405, 0, 0x203);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.lastMessage(), "No Gaming Keyboard Detected!");
+}
+
+// ---- sliders after the window was hidden -------------------------------------
+
+CBitSlider* sliderOf(COrvaneDlg& window, int id) {
+    for (CBitSlider* s : window.findChildren<CBitSlider*>()) {
+        if (s->reportId() == id) return s;
+    }
+    return nullptr;
+}
+
+// Cancel hides the window to the tray; the window is brought back from the
+// tray or by a second start. The sliders must show as last composed and
+// take clicks at once.
+TEST_F(MainWindowTest, RestoredWindowShowsTheSlidersOfItsLastComposition) {
+    const std::vector<std::pair<const char*, std::function<void(COrvaneDlg&)>>> restores = {
+        {"tray double click", [](COrvaneDlg& w) { w.handleMessage(0x405, 0, 0x203); }},
+        {"second start", [](COrvaneDlg& w) { w.showFromOtherInstance(); }},
+    };
+    start(kLanguageEnglish, true);
+    ASSERT_TRUE(readAllHandedOver());
+    ASSERT_TRUE(window->isVisible());
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 118));  // Light header
+    CBitSlider* brightness = sliderOf(*window, 1017);
+    ASSERT_NE(brightness, nullptr);
+    ASSERT_TRUE(brightness->isVisible());
+    for (const auto& [how, restore] : restores) {
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(890, 620));  // Cancel
+        ASSERT_FALSE(window->isVisible()) << how;
+        QCoreApplication::processEvents();
+        restore(*window);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(window->isVisible()) << how;
+        for (const SliderFace& face : window->state().sliders) {
+            EXPECT_EQ(sliderOf(*window, face.id)->isVisible(), face.visible) << how << " " << face.id;
+        }
+        EXPECT_TRUE(brightness->isVisible()) << how;
+        QTest::mouseClick(brightness, Qt::LeftButton, Qt::NoModifier, QPoint(60, 8));
+        EXPECT_EQ(brightness->value(), brightness->positionForClick(60)) << how;
+    }
+}
+
+// The brightness slider inside the window: a click focuses it, and each arrow
+// key is one step of the setting.
+TEST_F(MainWindowTest, FocusedSliderStepsTheSettingByOneWithTheKeys) {
+    start();
+    ASSERT_TRUE(readAllHandedOver());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 118));  // Light header
+    CBitSlider* brightness = sliderOf(*window, 1017);
+    ASSERT_TRUE(brightness != nullptr && brightness->isVisible());
+    QTest::mouseClick(brightness, Qt::LeftButton, Qt::NoModifier, QPoint(110, 8));
+    ASSERT_EQ(QApplication::focusWidget(), brightness);
+    const int clicked = brightness->positionForClick(110);
+    QTest::keyClick(brightness, Qt::Key_Right);
+    QTest::keyClick(brightness, Qt::Key_PageUp);
+    QTest::keyClick(brightness, Qt::Key_Left);
+    ASSERT_TRUE(spinUntil([&] { return image->working.mouseData.ledEffect.LEDEffectBrightness == clicked + 1; }));
+    EXPECT_EQ(brightness->value(), clicked + 1);
 }
 
 }  // namespace
