@@ -252,6 +252,9 @@ bool CKeyMap::eventFilter(QObject* watched, QEvent* e) {
     // Only a focus change the person makes chooses between single key and
     // combination; focus coming back after a dialog or a window switch does not.
     if (e->type() == QEvent::FocusIn) {
+        // A box shows its keys with the caret at the end, never selected.
+        auto* edit = static_cast<QLineEdit*>(watched);
+        QMetaObject::invokeMethod(edit, [edit] { edit->end(false); }, Qt::QueuedConnection);
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
         if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
             panel_.onBoxFocused(watched == single_ ? CaptureBox::Single : CaptureBox::Combine);
