@@ -249,14 +249,15 @@ bool CKeyMap::event(QEvent* e) {
 }
 
 bool CKeyMap::eventFilter(QObject* watched, QEvent* e) {
-    // Only a focus change the person makes chooses between single key and
-    // combination; focus coming back after a dialog or a window switch does not.
+    // Only a click into a box chooses between single key and combination;
+    // focus coming back after a dialog or a window switch, or the focus event
+    // a dialog sends itself when it is shown, does not (the boxes take no Tab focus).
     if (e->type() == QEvent::FocusIn) {
         // A box shows its keys with the caret at the end, never selected.
         auto* edit = static_cast<QLineEdit*>(watched);
         QMetaObject::invokeMethod(edit, [edit] { edit->end(false); }, Qt::QueuedConnection);
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
-        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        if (reason == Qt::MouseFocusReason) {
             panel_.onBoxFocused(watched == single_ ? CaptureBox::Single : CaptureBox::Combine);
             refresh();
         }
