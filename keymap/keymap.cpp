@@ -170,6 +170,11 @@ void CKeyMap::focusMacroList(int item) {
     list_->setFocus(Qt::OtherFocusReason);
 }
 
+void CKeyMap::focusTree() {
+    tree_->show();
+    tree_->setFocus(Qt::OtherFocusReason);
+}
+
 bool CKeyMap::installHook() { return installhook(this, 0); }
 void CKeyMap::removeHook() { removehook(); }
 

@@ -70,6 +70,7 @@ private:
     void setBoxText(CaptureBox box, std::u16string_view text) override;
     void focusBox(CaptureBox box) override;
     void focusMacroList(int item) override;
+    void focusTree() override;
     bool installHook() override;
     void removeHook() override;
     std::optional<std::u16string> selectedTreeText() override;

@@ -38,7 +38,14 @@ void drawAdvancePage(SkinCanvas& c, const KeyMapPanel& panel, const KeyMapTexts&
     const std::uint8_t item = panel.advancedItem();
     if (item < kAdvanceRows) {
         const int y = advanceRowTop(item);
-        c.DrawSkinText(qs(panel.pathText()), 85, y + 1, kWhite, kTextHeight);
+        // The text stays inside its path box, clear of the browse button.
+        const AdvanceCell& box = AdvanceCells[static_cast<std::size_t>(4 * item + 2)];
+        QImage part = c.image().copy(85, y, box.right + 1 - 85, kTextHeight + 2);
+        {
+            SkinCanvas clip(part, c.skin());
+            clip.DrawSkinText(qs(panel.pathText()), 0, 1, kWhite, kTextHeight);
+        }
+        c.DrawImagePart(part, part.rect(), 85, y);
         c.DrawSkinImage(u"enable.png", 15, y + 4);
     }
 }

@@ -116,7 +116,11 @@ void KeyMapPanel::preload(const KeyAssignment& r) {
                 host_.focusMacroList(r.mapData[2]);
             }
             break;
-        case TYPE_BASIC: page_ = kPageBasic; break;
+        case TYPE_BASIC:
+            page_ = kPageBasic;
+            // The tree shows its selection only with the focus: the stored function shows.
+            host_.focusTree();
+            break;
         case TYPE_PLAY_SOUND:
         case TYPE_STARTUP:
         case TYPE_OPEN_FILE:
@@ -310,6 +314,7 @@ void KeyMapPanel::onTab(std::uint8_t tab) {
         case kKeyMapTabBasic:
             page_ = kPageBasic;
             p.mapType = 2;
+            host_.focusTree();
             break;
         case kKeyMapTabAdvance:
             if (page_ != kPageAdvance) {

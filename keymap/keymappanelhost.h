@@ -37,6 +37,8 @@ public:
     virtual void focusBox(CaptureBox box) = 0;
     // Keyboard focus to the macro list with that item selected (none when out of range).
     virtual void focusMacroList(int item) = 0;
+    // Keyboard focus to the function tree, so its selection shows.
+    virtual void focusTree() = 0;
 
     // The key-capture hook in mode 0 on the panel window; false when unavailable.
     virtual bool installHook() = 0;

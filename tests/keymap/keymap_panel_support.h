@@ -56,6 +56,7 @@ struct RecordingPanelHost : KeyMapPanelHost {
         calls.push_back("focusMacroList");
         macroFocus = item;
     }
+    void focusTree() override { calls.push_back("focusTree"); }
     bool installHook() override {
         calls.push_back("installHook");
         hookActive = hookAvailable;

@@ -76,6 +76,7 @@ TEST_F(PanelTest, OpeningOnABasicFunctionNamesItAndTheNameSurvives) {
     open();
     EXPECT_EQ(fixedText(pending.FunctionName), u"Min");
     EXPECT_EQ(host.treeSelected, u"Min");
+    EXPECT_EQ(host.count("focusTree"), 1);  // so the selection shows
     assign(TYPE_SINGLE, {0x41}, 1);
     open();
     EXPECT_EQ(host.treeSelected, u"Min");  // kept for the next opening
