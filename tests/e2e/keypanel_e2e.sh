@@ -13,7 +13,7 @@ set -euo pipefail
 
 bin=$(cd "$1" && pwd)
 shots=${2:-}
-for tool in Xvfb xdotool xdpyinfo import convert od iconv shuf; do
+for tool in Xvfb xdotool import convert od iconv shuf; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -72,7 +72,7 @@ done
 Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display"
-wait_for xdpyinfo || fail "Xvfb did not start"
+wait_for xdotool getmouselocation || fail "Xvfb did not start"
 
 window_of() {  # the first visible window whose name matches; fails when none
     local w
