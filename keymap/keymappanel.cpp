@@ -54,9 +54,14 @@ void KeyMapPanel::open(SettingsImage& image, PendingAssignment& pending, std::ui
                        std::uint8_t currentKeyCode) {
     image_ = &image;
     pending_ = &pending;
-    position_ = position < kKeyPositionCount ? position : 0;
     currentKeyCode_ = currentKeyCode;
     result_.reset();
+    if (position >= kKeyPositionCount) {
+        // No key of the picture: nothing to show and nothing to change.
+        result_ = PanelResult::Cancel;
+        return;
+    }
+    position_ = position;
     hover_ = kKeyMapNoRegion;
     hoverBrowse_ = kNoCell;
     hookInstalled_ = false;

@@ -36,8 +36,9 @@ class KeyMapPanel {
 public:
     KeyMapPanel(KeyMapPanelHost& host, Dialogs& dialogs, std::filesystem::path chooserFolder);
 
-    // Opening steps 1 to 10 on key `position` (0..107) of the working copy.
-    // The image and the pending assignment must outlive the opening.
+    // Opening steps 1 to 10 on key `position` (0..107) of the working copy;
+    // any other position ends at once with Cancel, changing nothing. The
+    // image and the pending assignment must outlive the opening.
     void open(SettingsImage& image, PendingAssignment& pending, std::uint8_t position,
               std::uint8_t currentKeyCode);
     // The panel window goes away: the hook is removed if it was installed.

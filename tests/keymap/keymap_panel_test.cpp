@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "keymap/keylabels.h"
 #include "keymap/keymaptexts.h"
 #include "keymap_panel_support.h"
@@ -20,6 +22,17 @@ TEST_F(PanelTest, OpeningRunsItsStepsInOrderAndRebuildsTheRegionTable) {
     for (std::size_t i = 0; i < kKeyMapRowCount; ++i) EXPECT_EQ(panel.regions()[i].BmpIndex, 0) << i;
     EXPECT_EQ(panel.regions()[kKeyMapRowCount].images[0], u"");  // rows 10.. hold nothing
     EXPECT_TRUE(panel.hookInstalled());
+}
+
+TEST_F(PanelTest, APositionOutsideThePictureEndsAtOnce) {
+    const auto before = std::make_unique<SettingsImage>(*image);
+    panel.open(*image, pending, 108, 0);
+    EXPECT_EQ(panel.result(), PanelResult::Cancel);
+    EXPECT_TRUE(host.calls.empty());
+    panel.onLButtonUp(280, 256);
+    panel.onKeyCaptured(0x41);
+    EXPECT_EQ(std::memcmp(before.get(), image.get(), sizeof(SettingsImage)), 0);
+    EXPECT_EQ(pending.CapturedKeys[0], 0);
 }
 
 TEST_F(PanelTest, OpeningShowsTheRecordOnItsPage) {
