@@ -193,8 +193,9 @@ void CKeyMap::startDrag() {
     if (manualDrag_) return;
     QWindow* window = windowHandle();
     if (window != nullptr && window->startSystemMove()) return;
+    // The panel follows the pointer from where the button went down.
     manualDrag_ = true;
-    dragOffset_ = lastGlobalPointer_ - pos();
+    dragOffset_ = pressGlobalPointer_ - pos();
 }
 
 void CKeyMap::end(PanelResult result) { done(result == PanelResult::Ok ? Accepted : Rejected); }
@@ -216,12 +217,16 @@ void CKeyMap::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, canvas_);
 }
 
+void CKeyMap::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressGlobalPointer_ = event->globalPosition().toPoint();
+    QDialog::mousePressEvent(event);
+}
+
 void CKeyMap::mouseMoveEvent(QMouseEvent* event) {
-    lastGlobalPointer_ = event->globalPosition().toPoint();
     const bool held = (event->buttons() & Qt::LeftButton) != 0;
     if (manualDrag_) {
         if (held) {
-            move(lastGlobalPointer_ - dragOffset_);
+            move(event->globalPosition().toPoint() - dragOffset_);
             return;
         }
         manualDrag_ = false;

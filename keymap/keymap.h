@@ -56,6 +56,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -96,7 +97,7 @@ private:
     // Dragging by hand where the platform offers no system move.
     bool manualDrag_ = false;
     QPoint dragOffset_;
-    QPoint lastGlobalPointer_;
+    QPoint pressGlobalPointer_;
 };
 
 }  // namespace orvane

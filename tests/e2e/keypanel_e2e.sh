@@ -196,6 +196,13 @@ open_key 130 186                      # E: the Advance page with its path
 shot zh-page3-advance
 panel_click 24 255                    # Disable ticked, then the close button
 shot zh-page3-disable
+# Dragged by an empty part of the panel.
+xdotool mousemove $((px + 150)) $((py + 225)) mousedown 1 mousemove $((px + 170)) $((py + 235)) \
+    mousemove $((px + 210)) $((py + 255)) mouseup 1
+sleep 0.3
+read -r nx ny < <(origin_of "$(window_of '^Key Assignment$')")
+[ "$nx" -eq $((px + 60)) ] && [ "$ny" -eq $((py + 30)) ] || fail "the panel moved to $nx,$ny, not by 60,30"
+px=$nx py=$ny
 panel_click 310 10
 wait_for panel_closed || fail "the close button did not close the panel"
 stop_app
