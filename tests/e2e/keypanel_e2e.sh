@@ -20,6 +20,7 @@ done
 work=$(mktemp -d /tmp/orvane-e2e-XXXXXX)
 xvfb_pid=
 app_pid=
+display=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
@@ -30,6 +31,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -n "$xvfb_pid" ] && ! kill -0 "$xvfb_pid" 2>/dev/null; then echo "(the X server :$display went away)" >&2; fi
     for log in orvane.log xvfb.log; do [ -f "$work/$log" ] && tail -20 "$work/$log" >&2; done
     exit 1
 }
@@ -55,6 +57,8 @@ unset QT_QPA_PLATFORMTHEME
 # Under the address sanitizer: the desktop's own libraries keep some memory to the end.
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 export LSAN_OPTIONS="suppressions=$source_dir/cmake/lsan-desktop.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# Under the thread sanitizer: the X connection, GLib and libdbus run uninstrumented threads.
+[ -z "${TSAN_OPTIONS:-}" ] || export TSAN_OPTIONS="$TSAN_OPTIONS suppressions=$source_dir/cmake/tsan-desktop.supp"
 
 # The program the Startup row gets: its path holds spaces, a quote, ";" and
 # "$(...)"; a shell would run "touch" and never find the file. (The file
@@ -67,7 +71,6 @@ printf '#!/bin/sh\necho ran > "$(dirname "$0")/ran.txt"\n' > "$prog"
 chmod +x "$prog"
 
 # ---- a display of its own ------------------------------------------------------
-display=
 for n in $(shuf -i 300-899 -n 40); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
 done
