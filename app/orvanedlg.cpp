@@ -18,6 +18,7 @@
 #include "controls/bitslider.h"
 #include "device/refreshsteps.h"
 #include "keymap/keylabels.h"
+#include "keymap/keymap.h"
 #include "mainwindow/paintall.h"
 #include "drawing/resourceimages.h"
 #include "drawing/skincanvas.h"
@@ -413,11 +414,15 @@ void COrvaneDlg::factoryResetKeyboard() {
     link_.factoryResetAndRead(image_.working.mouseData);
 }
 
-// The three panels arrive with their own windows; until then their regions
-// and key clicks open nothing.
+// The two other panels arrive with their own windows; until then their
+// regions open nothing.
 void COrvaneDlg::runMacroManager() {}
 void COrvaneDlg::runProfileManager() {}
-bool COrvaneDlg::runKeyAssignment(std::uint8_t, PendingAssignment&) { return false; }
+
+bool COrvaneDlg::runKeyAssignment(std::uint8_t position, PendingAssignment& pending) {
+    if (!keyMap_) keyMap_ = std::make_unique<CKeyMap>(env_.dialogs, env_.folders.resources, this);
+    return keyMap_->DoModal(image_, pending, position, state_.CurrentKeyCode);
+}
 
 void COrvaneDlg::openWebAddress() {
     env_.shell.openWithDesktop(kHelpWebAddress.toStdString());

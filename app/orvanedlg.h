@@ -28,6 +28,7 @@ class QSystemTrayIcon;
 namespace orvane {
 
 class CBitSlider;
+class CKeyMap;
 class HidBackend;
 class Dialogs;
 class HostShell;
@@ -134,6 +135,9 @@ private:
     QImage canvas_;
 
     std::array<CBitSlider*, 3> sliders_{};
+    // The key assignment panel, made at its first use and kept, as its
+    // filter memory and keep-once flag live from one opening to the next.
+    std::unique_ptr<CKeyMap> keyMap_;
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* trayMenu_ = nullptr;
     std::unique_ptr<HotplugWatcher> hotplug_;

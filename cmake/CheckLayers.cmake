@@ -25,19 +25,23 @@ if(layer_count EQUAL 0)
 endif()
 math(EXPR last "${layer_count} - 1")
 
-# A file's layer: the first layer with a matching pattern; -1 when none.
+# A file's layer: that of the longest pattern that matches it, so a file named
+# on its own wins over its folder's pattern; -1 when none matches.
 function(layer_of path out)
+  set(best -1)
+  set(best_length -1)
   foreach(i RANGE ${last})
     foreach(pattern IN LISTS patterns_${i})
       string(REPLACE "." "\\." regex "${pattern}")
       string(REPLACE "*" "[^/]*" regex "${regex}")
-      if(path MATCHES "^${regex}$")
-        set(${out} ${i} PARENT_SCOPE)
-        return()
+      string(LENGTH "${pattern}" length)
+      if(path MATCHES "^${regex}$" AND length GREATER best_length)
+        set(best ${i})
+        set(best_length ${length})
       endif()
     endforeach()
   endforeach()
-  set(${out} -1 PARENT_SCOPE)
+  set(${out} ${best} PARENT_SCOPE)
 endfunction()
 
 # The folders the layers name.

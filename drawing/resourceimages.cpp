@@ -50,6 +50,17 @@ QImage thumb() {
     return img;
 }
 
+// A light square in a grey frame with a black plus (collapsed) or minus.
+QImage treeMark(bool expanded) {
+    QImage img(9, 9, QImage::Format_RGB32);
+    img.fill(QColor(0x80, 0x80, 0x80));
+    QPainter p(&img);
+    p.fillRect(QRect(1, 1, 7, 7), QColor(242, 241, 241));
+    p.fillRect(QRect(2, 4, 5, 1), Qt::black);
+    if (!expanded) p.fillRect(QRect(4, 2, 1, 5), Qt::black);
+    return img;
+}
+
 QImage icon(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -88,7 +99,17 @@ QImage resourceImage(int id) {
     static const QImage full = channel(true);
     static const QImage thumbImage = thumb();
     static const QImage iconImage = icon(64);
+    static const QImage treeGrey = [] {
+        QImage img(10, 14, QImage::Format_RGB32);
+        img.fill(QColor(0x80, 0x80, 0x80));
+        return img;
+    }();
+    static const QImage collapsed = treeMark(false);
+    static const QImage expanded = treeMark(true);
     switch (id) {
+    case kBitmapTreeBackground: return treeGrey;
+    case kBitmapTreeCollapsed: return collapsed;
+    case kBitmapTreeExpanded: return expanded;
     case kBitmapChannelEmpty: return empty;
     case kBitmapChannelFull: return full;
     case kBitmapSliderThumb: return thumbImage;

@@ -29,7 +29,7 @@ protected:
         const bool release = type == QEvent::KeyRelease;
         // Auto-repeat shows up as further presses only, as a low-level hook sees it.
         const bool deliver = mode_ == 1 ? !(release && key->isAutoRepeat()) : !release && !key->isAutoRepeat();
-        if (deliver && vk != 0) {
+        if (deliver) {
             postPrivateMessage(window_, kMessageKeyCaptured, vk, release ? kKeyReleasedBit : 0);
         }
         return true;  // captured keys never reach the focused control

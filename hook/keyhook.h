@@ -1,7 +1,8 @@
 // Key capture for the panels that record or assign keys. While installed,
 // every key typed in the application goes to one window as message 0x6F3
 // (wParam = Windows virtual-key code, lParam bit 31 set on release) instead
-// of to the focused control.
+// of to the focused control. A key without any code arrives with wParam 0,
+// so the window can say so instead of the key vanishing.
 #pragma once
 
 #include <cstdint>
@@ -27,10 +28,12 @@ ORVANE_HOOK_EXPORT bool installhook(QWidget* window, int mode);
 // Stops capturing; harmless when nothing is captured.
 ORVANE_HOOK_EXPORT void removehook();
 
-// The Windows virtual-key code of a key event: from the X keysym when the
-// platform gives one, else from Qt's key code. 0 when the key has none.
+// The Windows virtual-key code of a key event: from the X keysym when it has
+// one, else from the X key code (the key's place), else from Qt's key code.
+// 0 when the key has none.
 ORVANE_HOOK_EXPORT std::uint8_t virtualKeyOf(const QKeyEvent& event);
 ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromKeysym(std::uint32_t keysym);
+ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromScanCode(std::uint32_t keycode);
 ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromQtKey(int key, bool keypad);
 
 }  // namespace orvane

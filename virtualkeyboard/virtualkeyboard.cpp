@@ -1,6 +1,7 @@
 #include "virtualkeyboard/virtualkeyboard.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include "keymap/keytables.h"
 #include "settings/atomicfile.h"
@@ -192,11 +193,28 @@ std::uint8_t VirtualKeyboard::noiseLocked() {
 
 bool VirtualKeyboard::pressKey(std::size_t slot) {
     std::lock_guard lock(mutex_);
+    return pressKeyLocked(slot);
+}
+
+bool VirtualKeyboard::pressKeyLocked(std::size_t slot) {
     if (!plugged_ || slot >= kDeviceSlotCount) return false;
     const auto entry = deviceKeyEntry(memory_, slot * 4);
     if (entry[0] != KIND_HOST) return false;
     queueEventLocked({4, 1, entry[2], 0}, std::chrono::milliseconds(0));
     return true;
+}
+
+void VirtualKeyboard::takePressRequestsLocked() {
+    if (stateFile_.empty()) return;
+    const std::filesystem::path requests = stateFile_.parent_path() / kPressFileName;
+    std::error_code ec;
+    if (!std::filesystem::exists(requests, ec)) return;
+    std::ifstream in(requests);
+    std::vector<unsigned long> slots;
+    for (unsigned long slot = 0; in >> slot;) slots.push_back(slot);
+    in.close();
+    std::filesystem::remove(requests, ec);
+    for (unsigned long slot : slots) pressKeyLocked(slot);
 }
 
 void VirtualKeyboard::sendEventReport(std::array<std::uint8_t, 4> report) {

@@ -38,6 +38,10 @@ struct TranscriptEntry {
 class VirtualKeyboard {
 public:
     static constexpr const char* kStateFileName = "VirtualKeyboard.bin";
+    // Beside a state file: slot numbers written into this file are pressed
+    // (as pressKey) at the next event read, and the file is removed. This is
+    // how a script presses keys of the keyboard a running utility talks to.
+    static constexpr const char* kPressFileName = "VirtualKeyboard.press";
 
     // With a state file, the state is loaded from it (factory state when it
     // is absent or malformed) and written back after every change.
@@ -118,6 +122,8 @@ private:
     void queueEventLocked(std::array<std::uint8_t, 4> report, std::chrono::milliseconds delay);
     void unplugLocked();
     void saveLocked();
+    void takePressRequestsLocked();
+    bool pressKeyLocked(std::size_t slot);
     std::uint8_t noiseLocked();
 
     mutable std::mutex mutex_;

@@ -2,8 +2,6 @@
 // counts its calls, records what it was asked and gives the scripted answer.
 #pragma once
 
-#include <QString>
-
 #include <deque>
 #include <string>
 #include <vector>
@@ -22,10 +20,6 @@ public:
     std::vector<FileRequest> fileRequests;
     std::optional<std::filesystem::path> folder;  // the folder chooser's answer
     int colourRequests = 0;
-
-    std::string lastMessage() const {
-        return messages.empty() ? std::string() : QString::fromStdU16String(messages.back()).toStdString();
-    }
 
     void showMessage(std::u16string_view text, std::u16string_view) override { messages.emplace_back(text); }
     void showNotice(std::u16string_view text, std::u16string_view) override { messages.emplace_back(text); }
