@@ -118,6 +118,7 @@ std::uint8_t virtualKeyFromQtKey(int key, bool keypad) {
 }
 
 std::uint8_t virtualKeyOf(const QKeyEvent& event) {
+    if (const std::uint8_t vk = virtualKeyFromKeyCode(event.nativeScanCode())) return vk;
     const quint32 keysym = event.nativeVirtualKey();
     if (keysym != 0) {
         if (const std::uint8_t vk = virtualKeyFromKeysym(keysym)) return vk;
