@@ -17,6 +17,8 @@
 #include "controls/bitslider.h"
 #include "device/refreshsteps.h"
 #include "keymap/keylabels.h"
+#include "macro/macropanelconfirm.h"
+#include "macro/macrorecorddlg.h"
 #include "mainwindow/paintall.h"
 #include "drawing/resourceimages.h"
 #include "drawing/skincanvas.h"
@@ -387,9 +389,17 @@ void COrvaneDlg::factoryResetKeyboard() {
     link_.factoryResetAndRead(image_.working.mouseData);
 }
 
-// The three panels arrive with their own windows; until then their regions
-// and key clicks open nothing.
-void COrvaneDlg::runMacroManager() {}
+void COrvaneDlg::runMacroManager() {
+    CMacroRecordDlg panel({image_.macroStore, env_.dataFolder, image_.languageCode, env_.dialogs}, this);
+    if (panel.DoModal() != QDialog::Accepted) return;
+    if (const auto failed = confirmMacroPanel(image_, panel.controller(), env_.dataFolder)) {
+        env_.dialogs.showMessage(failed->text, failed->caption);
+    }
+    paintAll();
+}
+
+// The other two panels arrive with their own windows; until then their
+// regions and key clicks open nothing.
 void COrvaneDlg::runProfileManager() {}
 bool COrvaneDlg::runKeyAssignment(std::uint8_t, PendingAssignment&) { return false; }
 

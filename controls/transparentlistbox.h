@@ -12,11 +12,10 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "controls/edithelper.h"
 #include "controls/listboxedit.h"
 
 namespace orvane {
-
-class CEditHelper;
 
 class CTransparentListBox : public QListWidget {
     Q_OBJECT
