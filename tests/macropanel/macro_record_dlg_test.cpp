@@ -255,6 +255,20 @@ TEST_F(RecordDlg, TheContextMenuOffersEveryCommandAndRunsTheChosenOne) {
     EXPECT_EQ(working(0).hostEvents[2], 0);
 }
 
+TEST_F(RecordDlg, InsertAfterTakesTheNextKeyThroughTheCapture) {
+    addMacro(0, u"M", {0x01, 0x41, 0x81, 0x41});
+    open();
+    QTest::mouseClick(dlg->eventList().viewport(), Qt::LeftButton, {}, dlg->eventList().itemRectangle(0).center());
+    dlg->controller().onMenuCommand(kCmdInsertAfter);
+    ASSERT_EQ(QWidget::keyboardGrabber(), dlg.get());
+    type(56, 'b', Qt::Key_B);
+    EXPECT_EQ(items(dlg->eventList()), (Items{"A  dn", "B  dn", "B  up", "A  up"}));
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);  // the release ended the insertion
+    type(57, 'n', Qt::Key_N);
+    EXPECT_EQ(dlg->eventList().count(), 4);
+    EXPECT_EQ(working(0).hostEvents[3], 0x42);
+}
+
 TEST_F(RecordDlg, HoverRedrawsTheButtonAndTheBackgroundDragsThePanel) {
     open();
     QTest::mouseMove(dlg.get(), QPoint(300, 110));
