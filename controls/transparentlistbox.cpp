@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QRegularExpressionValidator>
-#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include "controls/edithelper.h"

@@ -112,7 +112,8 @@ TEST_F(MacroManagerWindow, OkWritesTheMacroAndSaveSendsItsSlot) {
     EXPECT_TRUE(std::equal(events.begin(), events.end(), macros.begin() + offsetof(MacroRecord, deviceEvents)));
     EXPECT_TRUE(dialogs.messages.empty());
     window->controller().save();
-    const auto slot = macroSlot(keyboard->memory(), 0);
+    const MouseData device = keyboard->memory();
+    const auto slot = macroSlot(device, 0);
     EXPECT_EQ(slot[0], 0);
     EXPECT_EQ(slot[1], 1);  // loop count 1, high byte first
     EXPECT_TRUE(std::equal(events.begin(), events.end(), slot.begin() + 2));
