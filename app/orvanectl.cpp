@@ -94,7 +94,18 @@ void printState(const MouseData& d, const std::optional<FirmwareVersion>& versio
             any = true;
         }
     }
-    std::printf("%s\nColour tables holding data:", any ? "" : " none");
+    std::printf("%s\n", any ? "" : " none");
+    // Each used slot: its loop count, then its event bytes up to the last non-zero one.
+    for (std::size_t s = 0; s < kMacroSlotCount; ++s) {
+        const auto slot = macroSlot(d, s);
+        if (!blockHoldsData(slot)) continue;
+        std::size_t end = slot.size();
+        while (end > 2 && slot[end - 1] == 0) --end;
+        std::printf("  macro slot %zu: loops %u, events", s, (unsigned{slot[0]} << 8) | slot[1]);
+        printHex(slot.subspan(2, end - 2));
+        std::printf("\n");
+    }
+    std::printf("Colour tables holding data:");
     any = false;
     for (std::size_t t = 0; t < kKeyColorTableCount; ++t) {
         if (blockHoldsData(keyColorTable(d, t))) {

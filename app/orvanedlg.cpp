@@ -19,6 +19,8 @@
 #include "device/refreshsteps.h"
 #include "keymap/keylabels.h"
 #include "keymap/keymap.h"
+#include "macro/macropanelconfirm.h"
+#include "macro/macrorecorddlg.h"
 #include "mainwindow/paintall.h"
 #include "drawing/resourceimages.h"
 #include "drawing/skincanvas.h"
@@ -414,9 +416,17 @@ void COrvaneDlg::factoryResetKeyboard() {
     link_.factoryResetAndRead(image_.working.mouseData);
 }
 
-// The two other panels arrive with their own windows; until then their
-// regions open nothing.
-void COrvaneDlg::runMacroManager() {}
+void COrvaneDlg::runMacroManager() {
+    CMacroRecordDlg panel({image_.macroStore, env_.folders.resources, image_.languageCode, env_.dialogs}, this);
+    if (panel.DoModal() != QDialog::Accepted) return;
+    if (const auto failed = confirmMacroPanel(image_, panel.controller(), env_.folders.state)) {
+        env_.dialogs.showMessage(failed->text, failed->caption);
+    }
+    controller_.repaint();
+}
+
+// The profile manager arrives with its own window; until then its region
+// opens nothing.
 void COrvaneDlg::runProfileManager() {}
 
 bool COrvaneDlg::runKeyAssignment(std::uint8_t position, PendingAssignment& pending) {

@@ -28,12 +28,14 @@ ORVANE_HOOK_EXPORT bool installhook(QWidget* window, int mode);
 // Stops capturing; harmless when nothing is captured.
 ORVANE_HOOK_EXPORT void removehook();
 
-// The Windows virtual-key code of a key event: from the X keysym when it has
-// one, else from the X key code (the key's place), else from Qt's key code.
-// 0 when the key has none.
+// The Windows virtual-key code of a key event: from the key's place on the
+// keyboard when the platform reports its key code, else from the keysym,
+// else from Qt's key code. 0 when the key has none.
 ORVANE_HOOK_EXPORT std::uint8_t virtualKeyOf(const QKeyEvent& event);
+// The code of the key at a place of a US keyboard, by X / Wayland key code
+// (Linux input code + 8); 0 for a code of no such key.
+ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromKeyCode(std::uint32_t keyCode);
 ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromKeysym(std::uint32_t keysym);
-ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromScanCode(std::uint32_t keycode);
 ORVANE_HOOK_EXPORT std::uint8_t virtualKeyFromQtKey(int key, bool keypad);
 
 }  // namespace orvane

@@ -43,25 +43,6 @@ constexpr std::pair<char, std::uint8_t> kPunctuation[] = {
 // X key codes of a PC keyboard (evdev code + 8) to the code of the key at
 // that place on a US layout: what a key is when its symbol tells nothing
 // (ISO_Left_Tab, Sys_Req, Break, letters of other layouts).
-constexpr std::pair<std::uint32_t, std::uint8_t> kScanCodes[] = {
-    {9, 0x1B},   {10, 0x31},  {11, 0x32},  {12, 0x33},  {13, 0x34},  {14, 0x35},  {15, 0x36},
-    {16, 0x37},  {17, 0x38},  {18, 0x39},  {19, 0x30},  {20, 0xBD},  {21, 0xBB},  {22, 0x08},
-    {23, 0x09},  {24, 0x51},  {25, 0x57},  {26, 0x45},  {27, 0x52},  {28, 0x54},  {29, 0x59},
-    {30, 0x55},  {31, 0x49},  {32, 0x4F},  {33, 0x50},  {34, 0xDB},  {35, 0xDD},  {36, 0x0D},
-    {37, 0xA2},  {38, 0x41},  {39, 0x53},  {40, 0x44},  {41, 0x46},  {42, 0x47},  {43, 0x48},
-    {44, 0x4A},  {45, 0x4B},  {46, 0x4C},  {47, 0xBA},  {48, 0xDE},  {49, 0xC0},  {50, 0xA0},
-    {51, 0xDC},  {52, 0x5A},  {53, 0x58},  {54, 0x43},  {55, 0x56},  {56, 0x42},  {57, 0x4E},
-    {58, 0x4D},  {59, 0xBC},  {60, 0xBE},  {61, 0xBF},  {62, 0xA1},  {63, 0x6A},  {64, 0xA4},
-    {65, 0x20},  {66, 0x14},  {67, 0x70},  {68, 0x71},  {69, 0x72},  {70, 0x73},  {71, 0x74},
-    {72, 0x75},  {73, 0x76},  {74, 0x77},  {75, 0x78},  {76, 0x79},  {77, 0x90},  {78, 0x91},
-    {79, 0x67},  {80, 0x68},  {81, 0x69},  {82, 0x6D},  {83, 0x64},  {84, 0x65},  {85, 0x66},
-    {86, 0x6B},  {87, 0x61},  {88, 0x62},  {89, 0x63},  {90, 0x60},  {91, 0x6E},  {95, 0x7A},
-    {96, 0x7B},  {104, 0x6C}, {105, 0xA3}, {106, 0x6F}, {107, 0x2C}, {108, 0xA5}, {110, 0x24},
-    {111, 0x26}, {112, 0x21}, {113, 0x25}, {114, 0x27}, {115, 0x23}, {116, 0x28}, {117, 0x22},
-    {118, 0x2D}, {119, 0x2E}, {121, 0xAD}, {122, 0xAE}, {123, 0xAF}, {127, 0x13}, {133, 0x5B},
-    {134, 0x5C}, {135, 0x5D}, {171, 0xB0}, {172, 0xB3}, {173, 0xB1}, {174, 0xB2},
-};
-
 std::uint8_t fromCharacter(std::uint32_t c) {
     if (c >= 'a' && c <= 'z') return static_cast<std::uint8_t>(c - 'a' + 'A');
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ') return static_cast<std::uint8_t>(c);
@@ -80,13 +61,6 @@ std::uint8_t virtualKeyFromKeysym(std::uint32_t keysym) {
         if (sym == keysym) return vk;
     }
     if (keysym < 0x100) return fromCharacter(keysym);
-    return 0;
-}
-
-std::uint8_t virtualKeyFromScanCode(std::uint32_t keycode) {
-    for (const auto& [code, vk] : kScanCodes) {
-        if (code == keycode) return vk;
-    }
     return 0;
 }
 
@@ -147,12 +121,11 @@ std::uint8_t virtualKeyFromQtKey(int key, bool keypad) {
 }
 
 std::uint8_t virtualKeyOf(const QKeyEvent& event) {
+    if (const std::uint8_t vk = virtualKeyFromKeyCode(event.nativeScanCode())) return vk;
     const quint32 keysym = event.nativeVirtualKey();
     if (keysym != 0) {
         if (const std::uint8_t vk = virtualKeyFromKeysym(keysym)) return vk;
     }
-    // A symbol without a code: the physical key pressed.
-    if (const std::uint8_t vk = virtualKeyFromScanCode(event.nativeScanCode())) return vk;
     return virtualKeyFromQtKey(event.key(), (event.modifiers() & Qt::KeypadModifier) != 0);
 }
 

@@ -167,14 +167,9 @@ QImage macroPanelBackground(bool chinese) {
 }
 
 QImage recordButton(int look) {
-    QImage img = pushButton(90, 25, 0x141414, look, false);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(look == 0 ? QColor(0xE0, 0x3A, 0x40) : QColor(Qt::white));
-    // The record dot sits at the right, clear of the label drawn at x 2 or 20.
-    p.drawEllipse(QPointF(80, 12.5), 4, 4);
-    return img;
+    // A plain button: its labels ("Start Recording" from x 2, the others from
+    // x 20) use its whole width, so a record mark would sit under the text.
+    return pushButton(90, 25, 0x141414, look, false);
 }
 
 QImage profileBackground() {
