@@ -78,6 +78,54 @@ QImage icon(int size) {
     return img;
 }
 
+// The lists' background: the well the panels draw behind them, so a list
+// painted over it is seamless.
+QImage listBackground() {
+    QImage img(127, 305, QImage::Format_RGB32);
+    img.fill(rgb(palette::kListWell));
+    return img;
+}
+
+// An arrow on the list's background: down (a key goes down) or up.
+QImage keyIcon(bool down) {
+    QImage img(10, 14, QImage::Format_RGB32);
+    img.fill(rgb(palette::kListWell));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(down ? rgb(palette::kKeyLitEdge) : QColor(0x7A, 0xD0, 0x7A));
+    QPainterPath arrow;
+    if (down) {
+        arrow.addRect(QRectF(3.5, 1, 3, 6));
+        arrow.moveTo(0.5, 7);
+        arrow.lineTo(9.5, 7);
+        arrow.lineTo(5, 13);
+        arrow.closeSubpath();
+    } else {
+        arrow.addRect(QRectF(3.5, 7, 3, 6));
+        arrow.moveTo(0.5, 7);
+        arrow.lineTo(9.5, 7);
+        arrow.lineTo(5, 1);
+        arrow.closeSubpath();
+    }
+    p.drawPath(arrow.simplified());
+    return img;
+}
+
+// A small clock face.
+QImage delayIcon() {
+    QImage img(14, 14, QImage::Format_RGB32);
+    img.fill(rgb(palette::kListWell));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xE0, 0xC0, 0x40), 1.3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(1.5, 1.5, 11, 11));
+    p.drawLine(QPointF(7, 7), QPointF(7, 3.5));
+    p.drawLine(QPointF(7, 7), QPointF(9.5, 8.5));
+    return img;
+}
+
 }  // namespace
 
 QImage applicationIcon(int size) { return size > 0 ? icon(size) : QImage(); }
@@ -88,7 +136,15 @@ QImage resourceImage(int id) {
     static const QImage full = channel(true);
     static const QImage thumbImage = thumb();
     static const QImage iconImage = icon(64);
+    static const QImage press = keyIcon(true);
+    static const QImage release = keyIcon(false);
+    static const QImage delay = delayIcon();
+    static const QImage list = listBackground();
     switch (id) {
+    case kBitmapPressIcon: return press;
+    case kBitmapReleaseIcon: return release;
+    case kBitmapDelayIcon: return delay;
+    case kBitmapListBackground: return list;
     case kBitmapChannelEmpty: return empty;
     case kBitmapChannelFull: return full;
     case kBitmapSliderThumb: return thumbImage;

@@ -1,12 +1,18 @@
 // The program's own numbered bitmaps and icon, drawn by code on first use:
-// 139 empty slider channel (220 x 17), 140 full slider channel (220 x 17),
-// 141 slider thumb (15 x 14), 155 the application icon (64 x 64, with alpha).
+// 131 press icon (10 x 14), 137 delay icon (14 x 14), 138 release icon
+// (10 x 14), 145 list background (127 x 305), 139 empty slider channel
+// (220 x 17), 140 full slider channel (220 x 17), 141 slider thumb (15 x 14),
+// 155 the application icon (64 x 64, with alpha).
 #pragma once
 
 #include <QImage>
 
 namespace orvane {
 
+inline constexpr int kBitmapPressIcon = 131;
+inline constexpr int kBitmapDelayIcon = 137;
+inline constexpr int kBitmapReleaseIcon = 138;
+inline constexpr int kBitmapListBackground = 145;
 inline constexpr int kBitmapChannelEmpty = 139;
 inline constexpr int kBitmapChannelFull = 140;
 inline constexpr int kBitmapSliderThumb = 141;

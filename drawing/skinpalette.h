@@ -17,6 +17,7 @@ inline constexpr Rgb kAccent = 0xC3262E;        // dark red accents
 inline constexpr Rgb kAccentDeep = 0x500000;    // selected list row
 inline constexpr Rgb kListRow = 0x3B3B3B;       // list row
 inline constexpr Rgb kField = 0x2E2E2E;
+inline constexpr Rgb kListWell = 0x141414;      // behind the panels' lists
 inline constexpr Rgb kFieldEdge = 0x4A4A4A;
 inline constexpr Rgb kGroove = 0x3A3A3A;
 inline constexpr Rgb kGrooveEdge = 0x0A0A0A;
