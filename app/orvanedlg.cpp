@@ -15,6 +15,7 @@
 #include "app/firmwarecheck.h"
 #include "app/hostaction.h"
 #include "app/messages.h"
+#include "configure/configuredlg.h"
 #include "controls/bitslider.h"
 #include "device/refreshsteps.h"
 #include "keymap/keylabels.h"
@@ -416,7 +417,12 @@ void COrvaneDlg::factoryResetKeyboard() {
 // The three panels arrive with their own windows; until then their regions
 // and key clicks open nothing.
 void COrvaneDlg::runMacroManager() {}
-void COrvaneDlg::runProfileManager() {}
+void COrvaneDlg::runProfileManager() {
+    // Modal; when it closes the controller refreshes the window and writes keymap.bin.
+    CConfigureDlg panel(image_, env_.dialogs, env_.folders, image_.languageCode, this);
+    panel.OnInitDialog(geometry());
+    panel.exec();
+}
 bool COrvaneDlg::runKeyAssignment(std::uint8_t, PendingAssignment&) { return false; }
 
 void COrvaneDlg::openWebAddress() {
