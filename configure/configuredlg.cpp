@@ -131,6 +131,8 @@ bool CConfigureDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
+            // A running rename ends first: it rescans the list.
+            list_->EndEdit(true);
             // The menu acts on the profile under the pointer, as a desktop user expects.
             const QModelIndex under = list_->indexAt(mouse->position().toPoint());
             if (under.isValid()) {

@@ -181,6 +181,33 @@ TEST_F(ConfigureDlgTest, EnterNeverClosesThePanel) {
     rename(0, "b");  // Enter in the editor ends the edit only
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(listed(), QStringList{"b"});
+    // Escape in the editor drops the edit and leaves the panel open.
+    QWidget* viewport = dlg->list()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, itemCentre(0));
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, itemCentre(0));
+    ASSERT_NE(dlg->list()->editor(), nullptr);
+    QTest::keyClicks(dlg->list()->editor(), "zzz");
+    QTest::keyClick(dlg->list()->editor(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(listed(), QStringList{"b"});
+    EXPECT_TRUE(fs::exists(folder() / "b.bin"));
+}
+
+TEST_F(ConfigureDlgTest, ARightClickDuringARenameKeepsTheRenameAndSelectsThePointedProfile) {
+    profile("a", 1);
+    profile("b", 2);
+    open();
+    QWidget* viewport = dlg->list()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, itemCentre(0));
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, itemCentre(0));
+    ASSERT_NE(dlg->list()->editor(), nullptr);
+    dlg->list()->editor()->selectAll();
+    QTest::keyClicks(dlg->list()->editor(), "c");
+    withContextMenu(0, [](QMenu& menu) { choose(menu, 4); });  // Delete what is now row 0: "b"
+    EXPECT_EQ(dialogs.questions, Texts{u"Delete current profile ?"});
+    EXPECT_EQ(listed(), QStringList{"c"});
+    EXPECT_EQ(test::readBytes(folder() / "c.bin"), std::vector<unsigned char>(206920, 1));
 }
 
 TEST_F(ConfigureDlgTest, TheContextMenuActsOnTheProfileUnderThePointer) {
