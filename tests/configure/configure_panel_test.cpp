@@ -129,18 +129,6 @@ TEST_F(PanelTest, NewFillsTheGapWithTheWorkingStateAndASeventhIsRefused) {
     EXPECT_EQ(filesOnDisk().size(), 6u);
 }
 
-TEST_F(PanelTest, CopyGivesTwoSpacesAfterThePrefixAndAnIdenticalFile) {
-    profile("Profile_1", 206920, 9);
-    openWith();
-    selectName("Profile_1");
-    panel->onCommand(kCommandProfileCopy);
-    selectName("Profile_1");
-    panel->onCopy();
-    EXPECT_EQ(panel->names(), (Names{"Copy of  Profile_1", "Copy of  Profile_1 1", "Profile_1"}));
-    EXPECT_EQ(readBytes(folder() / "Copy of  Profile_1.bin"), randomBytes(206920, 9));
-    EXPECT_EQ(readBytes(folder() / "Copy of  Profile_1 1.bin"), randomBytes(206920, 9));
-}
-
 TEST_F(PanelTest, SaveAsksForAFileAndACancelledChooserStillSavesTheProfile) {
     profile("p", 206920, 2);
     openWith();
@@ -220,20 +208,6 @@ TEST_F(PanelTest, LoadOfAZeroProfileKeepsTheKeyboardStateAndSaysSo) {
     panel->onLoad();
     EXPECT_EQ(std::memcmp(&image->working.mouseData, &before, sizeof before), 0);
     EXPECT_EQ(dialogs.messages, Texts{u"此配置不包含键盘设置，已保留当前的键盘设置。"});
-}
-
-TEST_F(PanelTest, LoadOfATruncatedProfileIsReportedAndNothingChanges) {
-    profile("a", 206920, 3);
-    profile("torn", 5000, 4);
-    openWith();
-    selectName("a");
-    const Bytes before = working();
-    dialogs.files = {folder() / "torn.bin"};
-    panel->onLoad();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find(u"incomplete (5000 bytes)"), std::u16string::npos);
-    EXPECT_EQ(working(), before);
-    EXPECT_EQ(readBytes(folder() / "a.bin"), randomBytes(206920, 3));
 }
 
 TEST_F(PanelTest, DeleteKeepsTheLastProfileAndAsksBeforeDeleting) {
