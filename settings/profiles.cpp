@@ -167,7 +167,8 @@ ProfileOutcome ProfileManager::newProfile(const MouseData& working) {
 ProfileOutcome ProfileManager::copyProfile() {
     const fs::path* selected = selectedPath();
     if (selected == nullptr) return message(texts_.copyWithout);
-    if (names_.size() > kMaxProfiles - 1) return {ProfileStatus::Ignored, {}, {}};
+    // Said, not silently ignored: otherwise Copy looks broken with six profiles.
+    if (names_.size() >= kMaxProfiles) return message(texts_.tooMany);
     const fs::path source = *selected;
 
     const ProfileContents contents(source);

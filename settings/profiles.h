@@ -37,7 +37,7 @@ struct ProfileFileDialog {
 
 enum class ProfileStatus {
     Done,
-    Ignored,           // nothing to do (Copy with six profiles, a cancelled Load)
+    Ignored,           // nothing to do (a cancelled Load, a rename to the same file)
     ShowMessage,       // show message/caption with an OK button; nothing changed
     NeedConfirmation,  // ask message/caption with OK and Cancel, then deleteConfirmed()
     Refused,           // a bad or taken name: nothing changed, the list is rescanned

@@ -85,7 +85,10 @@ start_utility() {
 stop_utility() {
     click "$main" 985 12  # the close button writes keymap.bin and ends the utility
     wait_for 10 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "the utility did not end on its close button"
+    local status=0
+    wait "$app_pid" || status=$?
     app_pid=""
+    [ "$status" = 0 ] || fail "the utility ended with status $status"
 }
 # Lighting section open, effect list open, row r (Static is row 0).
 choose_effect() {

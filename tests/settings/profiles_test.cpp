@@ -234,7 +234,9 @@ TEST_F(Profiles, CopyOfAKeyboardOnlyProfileKeepsItsSizeAndSixIsTheLimit) {
     for (int i = 0; i < 3; ++i) file("f" + std::to_string(i) + ".bin");
     manager.scan();
     manager.select(0);
-    EXPECT_EQ(manager.copyProfile().status, ProfileStatus::Ignored);
+    const ProfileOutcome seventh = manager.copyProfile();
+    EXPECT_EQ(seventh.status, ProfileStatus::ShowMessage);
+    EXPECT_EQ(seventh.message, u"Only Create Six Profile mostly\n");
     EXPECT_EQ(filesOnDisk().size(), 6u);
 }
 
