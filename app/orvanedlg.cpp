@@ -15,6 +15,7 @@
 #include "app/firmwarecheck.h"
 #include "app/hostaction.h"
 #include "app/messages.h"
+#include "configure/configuredlg.h"
 #include "controls/bitslider.h"
 #include "device/refreshsteps.h"
 #include "keymap/keylabels.h"
@@ -425,9 +426,12 @@ void COrvaneDlg::runMacroManager() {
     controller_.repaint();
 }
 
-// The profile manager arrives with its own window; until then its region
-// opens nothing.
-void COrvaneDlg::runProfileManager() {}
+void COrvaneDlg::runProfileManager() {
+    // Modal; when it closes the controller refreshes the window and writes keymap.bin.
+    CConfigureDlg panel(image_, env_.dialogs, env_.folders, image_.languageCode, this);
+    panel.OnInitDialog(geometry());
+    panel.exec();
+}
 
 bool COrvaneDlg::runKeyAssignment(std::uint8_t position, PendingAssignment& pending) {
     if (!keyMap_) keyMap_ = std::make_unique<CKeyMap>(env_.dialogs, env_.folders.resources, this);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ struct FileRequest {
     std::u16string initialName;         // file name proposed in the name box
     std::u16string defaultSuffix;       // appended when the typed name has none (no dot)
     bool mustExist = true;              // open: only an existing file is accepted
+    // Checked before a choice is accepted: a non-empty text refuses the file;
+    // the chooser shows the text (with refusalCaption) and stays open.
+    std::function<std::u16string(const std::filesystem::path&)> refuse;
+    std::u16string refusalCaption;
 };
 
 class Dialogs {

@@ -21,8 +21,34 @@ QWidget* activeParent() {
     return QApplication::activeWindow();
 }
 
+// A chooser that refuses the files its request refuses before accepting
+// (and before it asks whether to replace an existing file).
+class CheckedFileDialog : public QFileDialog {
+public:
+    CheckedFileDialog(QWidget* parent, const FileRequest& request)
+        : QFileDialog(parent, qs(request.title)), request_(request) {}
+
+    // Whether the file may be taken; a refused one is told.
+    bool allowed(const QString& file) {
+        if (!request_.refuse) return true;
+        const std::u16string refusal = request_.refuse(std::filesystem::path(file.toStdString()));
+        if (refusal.empty()) return true;
+        QMessageBox::warning(this, qs(request_.refusalCaption), qs(refusal));
+        return false;
+    }
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty() && !allowed(files.front())) return;
+        QFileDialog::accept();
+    }
+
+private:
+    const FileRequest& request_;
+};
+
 std::optional<std::filesystem::path> runFileDialog(FileRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(activeParent(), qs(request.title));
+    CheckedFileDialog dialog(activeParent(), request);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen && request.mustExist ? QFileDialog::ExistingFile
                                                                            : QFileDialog::AnyFile);
@@ -31,7 +57,11 @@ std::optional<std::filesystem::path> runFileDialog(FileRequest& request, QFileDi
     if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder.string()));
     if (!request.defaultSuffix.empty()) dialog.setDefaultSuffix(qs(request.defaultSuffix));
     if (!request.initialName.empty()) dialog.selectFile(qs(request.initialName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // A native chooser closes without asking accept(): its choice is checked
+    // here too, and a refused one opens the chooser again.
+    do {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    } while (!dialog.allowed(dialog.selectedFiles().front()));
     request.selectedFilter = u16(dialog.selectedNameFilter());
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }

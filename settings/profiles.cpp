@@ -14,21 +14,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kBin = ".bin";
-
-bool endsWithBin(std::string_view name) {
-    return name.size() >= kBin.size() && name.substr(name.size() - kBin.size()) == kBin;
-}
-
 // The list box sorts without regard to case; equal names keep byte order.
 bool listOrder(const std::string& a, const std::string& b) {
-    const auto lower = [](unsigned char c) { return std::tolower(c); };
-    const bool less = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [&](unsigned char x, unsigned char y) { return lower(x) < lower(y); });
-    const bool greater = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(),
-        [&](unsigned char x, unsigned char y) { return lower(x) < lower(y); });
+    const auto lower = [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); };
+    const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lower);
+    const bool greater = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lower);
     return less || (!greater && a < b);
 }
 
@@ -41,57 +31,68 @@ bool writeImage(const fs::path& path, const MouseData& data, const KeyAssignment
     return writeFileAtomically(path, {bytesOf(data), bytesOf(table)});
 }
 
-// The save dialog opens in the data folder, so its choice can be one of the
-// utility's own files; one found unreadable is not replaced during the run.
-bool isUnreadableSettingsFile(const SettingsImage& image, const fs::path& dataFolder,
-                              const fs::path& file) {
+bool sameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
-    return (image.unreadableFiles.keymap && fs::equivalent(file, dataFolder / kKeymapFileName, ec)) ||
-           (image.unreadableFiles.macros && fs::equivalent(file, dataFolder / kMacroFileName, ec));
+    if (fs::equivalent(a, b, ec)) return true;
+    // A file that does not exist yet is compared by where it would be.
+    std::error_code ecA, ecB;
+    const fs::path ca = fs::weakly_canonical(a, ecA);
+    const fs::path cb = fs::weakly_canonical(b, ecB);
+    return !ecA && !ecB && ca == cb;
 }
+
+// A profile file read whole into scratch records. New profiles of earlier
+// versions hold the keyboard state alone; any other size short of the full
+// image is a torn file.
+struct ProfileContents {
+    enum class Shape { Unreadable, Truncated, KeyboardOnly, Full };
+    std::unique_ptr<MouseData> data = std::make_unique<MouseData>();
+    std::unique_ptr<KeyAssignmentTable> table = std::make_unique<KeyAssignmentTable>();
+    std::size_t bytes = 0;
+    Shape shape = Shape::Unreadable;
+
+    explicit ProfileContents(const fs::path& file) {
+        const auto read = readSettingsPair(file, *data, *table);
+        if (!read) return;
+        bytes = *read;
+        shape = bytes == kKeymapFileSize  ? Shape::Full
+                : bytes == kMouseDataSize ? Shape::KeyboardOnly
+                                          : Shape::Truncated;
+    }
+    bool keyboardStateEmpty() const {
+        const auto b = bytesOf(*data);
+        return std::all_of(b.begin(), b.end(), [](std::byte x) { return x == std::byte{0}; });
+    }
+};
 
 }  // namespace
 
-ProfileTexts profileTexts(std::int16_t languageCode) {
-    if (languageCode == kLanguageChinese) {
-        return {"配置", "新建", "删除", "配置管理",
-                "最多可以存储6个配置\n", "请选择一个配置存储", "请选择一个配置打开",
-                "请选择一个配置拷贝", "请选择一个配置删除", "请至少保留一个配置文件",
-                "删除当前配置文件吗", "复制 ",
-                "新建", "复制", "保存", "加载", "删除"};
-    }
-    return {"Profile", "New", "Delete", "Profile",
-            "Only Create Six Profile mostly\n", "Please select a profile to Save\n",
-            "Please select a profile to Open\n", "Please select a profile to copy\n",
-            "Please select a profile to delete\n", "Please keep a profile\n",
-            "Delete current profile ?", "Copy of ",
-            "New", "Copy", "Save", "Load", "Delete"};
-}
-
-bool isValidProfileName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
-}
-
-std::string profileDisplayName(std::string_view fileName) {
-    // Only the suffix: "a.bin.bin" is "a.bin", so a name leads back to one file.
-    if (endsWithBin(fileName)) fileName.remove_suffix(kBin.size());
-    return std::string(fileName);
-}
-
-ProfileManager::ProfileManager(fs::path dataFolder, std::int16_t languageCode)
-    : dataFolder_(std::move(dataFolder)),
-      folder_(dataFolder_ / kProfileFolderName),
+ProfileManager::ProfileManager(DataFolders folders, std::int16_t languageCode)
+    : folders_(std::move(folders)),
+      folder_(folders_.state / kProfileFolderName),
       texts_(profileTexts(languageCode)) {}
 
 ProfileFileDialog ProfileManager::fileDialog() const {
     ProfileFileDialog dialog;
-    dialog.initialFolder = dataFolder_;
+    dialog.initialFolder = folders_.state;
     return dialog;
 }
 
-fs::path ProfileManager::pathOf(std::string_view name) const {
-    return folder_ / (std::string(name) + std::string(kBin));
+// The file of a listed or generated name: "a.bin" is the profile of "a.bin.bin".
+fs::path ProfileManager::pathOf(std::string_view name) const { return folder_ / (std::string(name) + ".bin"); }
+
+bool ProfileManager::ensureFolder() const {
+    std::error_code ec;
+    if (fs::is_directory(folder_, ec)) return true;
+    fs::create_directory(folder_, ec);
+    return fs::is_directory(folder_, ec);
+}
+
+ProfileOutcome ProfileManager::open() {
+    const bool made = ensureFolder();
+    scan();
+    if (!made) return message(texts_.folderNotCreated(folder_), ProfileStatus::Failed);
+    return {};
 }
 
 void ProfileManager::scan() {
@@ -129,8 +130,8 @@ const fs::path* ProfileManager::selectedPath() const {
     return selection_ < 0 ? nullptr : &paths_[static_cast<std::size_t>(selection_)];
 }
 
-ProfileOutcome ProfileManager::message(const std::string& text, ProfileStatus status) const {
-    return {status, text, texts_.caption};
+ProfileOutcome ProfileManager::message(std::u16string text, ProfileStatus status) const {
+    return {status, std::move(text), texts_.caption};
 }
 
 bool ProfileManager::nameTaken(std::string_view name) const {
@@ -139,44 +140,64 @@ bool ProfileManager::nameTaken(std::string_view name) const {
            existsAsAnything(pathOf(name));
 }
 
-ProfileOutcome ProfileManager::newProfile() {
+bool ProfileManager::isOwnFile(const fs::path& file) const {
+    return sameFile(file, folders_.state / kKeymapFileName) ||
+           sameFile(file, folders_.state / kMacroFileName) ||
+           sameFile(file, folders_.resources / kVersionFileName);
+}
+
+ProfileOutcome ProfileManager::newProfile(const MouseData& working) {
     if (names_.size() >= kMaxProfiles) return message(texts_.tooMany);
+    if (!ensureFolder()) return message(texts_.folderNotCreated(folder_), ProfileStatus::Failed);
     std::string name;
     for (int i = 1;; ++i) {
         const std::string number = std::to_string(i);
         name = (i < 10 ? "Profile_" : i < 99 ? "Profile0" : "Profile") + number;
         if (!nameTaken(name)) break;
     }
-    // A new profile holds a zeroed device image and no key assignments.
-    const auto zeros = std::make_unique<MouseData>();
-    const bool written = writeFileAtomically(pathOf(name), {bytesOf(*zeros)});
+    // The keyboard state as it is now: a profile of zeros would switch every
+    // key and light off once loaded and saved.
+    const fs::path path = pathOf(name);
+    const bool written = writeFileAtomically(path, {bytesOf(working)});
     scan();
-    return {written ? ProfileStatus::Done : ProfileStatus::Failed, {}, {}};
+    if (!written) return message(texts_.notWritten(path), ProfileStatus::Failed);
+    return {};
 }
 
 ProfileOutcome ProfileManager::copyProfile() {
-    const fs::path* source = selectedPath();
-    if (source == nullptr) return message(texts_.copyWithout);
-    if (names_.size() > kMaxProfiles - 1) return {ProfileStatus::Ignored, {}, {}};
+    const fs::path* selected = selectedPath();
+    if (selected == nullptr) return message(texts_.copyWithout);
+    // Said, not silently ignored: otherwise Copy looks broken with six profiles.
+    if (names_.size() >= kMaxProfiles) return message(texts_.tooMany);
+    const fs::path source = *selected;
 
-    auto data = std::make_unique<MouseData>();
-    auto table = std::make_unique<KeyAssignmentTable>();
-    const auto read = readSettingsPair(*source, *data, *table);
-    // An unreadable source gives no copy rather than a blank profile.
-    if (!read) return {ProfileStatus::Failed, {}, {}};
+    const ProfileContents contents(source);
+    // A damaged source gives no copy rather than a padded one.
+    if (contents.shape == ProfileContents::Shape::Unreadable) {
+        return message(texts_.unreadable(source), ProfileStatus::Failed);
+    }
+    if (contents.shape == ProfileContents::Shape::Truncated) {
+        return message(texts_.truncated(source, contents.bytes), ProfileStatus::Failed);
+    }
 
+    const std::string prefix = fs::path(texts_.copyPrefix).string();
     const std::string& original = names_[static_cast<std::size_t>(selection_)];
     std::string name;
     for (int i = 0;; ++i) {
-        name = texts_.copyPrefix + " " + original;
+        name = prefix + " " + original;
         if (i > 0) name += " " + std::to_string(i);
         if (!nameTaken(name)) break;
     }
-    const std::size_t tableBytes = *read > sizeof(MouseData) ? *read - sizeof(MouseData) : 0;
-    const bool written = writeFileAtomically(
-        pathOf(name), {bytesOf(*data), bytesOf(*table).first(tableBytes)});
+    if (profileNameProblem(name) == NameProblem::TooLong || name.size() + 4 > kMaxFileNameBytes) {
+        return message(texts_.nameTooLong, ProfileStatus::Failed);
+    }
+    const fs::path target = pathOf(name);
+    const bool full = contents.shape == ProfileContents::Shape::Full;
+    const bool written =
+        full ? writeImage(target, *contents.data, *contents.table) : writeFileAtomically(target, {bytesOf(*contents.data)});
     scan();
-    return {written ? ProfileStatus::Done : ProfileStatus::Failed, {}, {}};
+    if (!written) return message(texts_.notWritten(target), ProfileStatus::Failed);
+    return {};
 }
 
 std::optional<ProfileOutcome> ProfileManager::saveOrLoadBlocked(bool load) const {
@@ -188,27 +209,49 @@ ProfileOutcome ProfileManager::saveProfile(const SettingsImage& image,
                                            const std::optional<fs::path>& chosenFile) {
     if (auto blocked = saveOrLoadBlocked(false)) return *blocked;
     const auto& working = image.working;
-    bool ok = writeImage(*selectedPath(), working.mouseData, working.keyAssignments);
-    if (chosenFile) {
-        ok = !isUnreadableSettingsFile(image, dataFolder_, *chosenFile) &&
-             writeImage(*chosenFile, working.mouseData, working.keyAssignments) && ok;
+    const fs::path profile = *selectedPath();
+    if (!writeImage(profile, working.mouseData, working.keyAssignments)) {
+        return message(texts_.notWritten(profile), ProfileStatus::Failed);
     }
-    return {ok ? ProfileStatus::Done : ProfileStatus::Failed, {}, {}};
+    if (!chosenFile) return {};
+    // The dialog opens beside keymap.bin and MacroDefine.bin: neither may be
+    // replaced by a profile image.
+    if (isOwnFile(*chosenFile)) return message(texts_.ownSettingsFile, ProfileStatus::Failed);
+    if (!writeImage(*chosenFile, working.mouseData, working.keyAssignments)) {
+        return message(texts_.notWritten(*chosenFile), ProfileStatus::Failed);
+    }
+    return {};
 }
 
 ProfileOutcome ProfileManager::loadProfile(SettingsImage& image,
                                            const std::optional<fs::path>& chosenFile) {
     if (auto blocked = saveOrLoadBlocked(true)) return *blocked;
     if (!chosenFile) return {ProfileStatus::Ignored, {}, {}};
-    auto& working = image.working;
-    // Without a readable file the profile is not overwritten with what happens
-    // to be in the working copy.
-    if (!readSettingsPair(*chosenFile, working.mouseData, working.keyAssignments)) {
-        return {ProfileStatus::Failed, {}, {}};
+    // The macro file would come in as keyboard state and key assignments.
+    if (isOwnFile(*chosenFile)) return message(texts_.ownSettingsFile, ProfileStatus::Failed);
+
+    const ProfileContents contents(*chosenFile);
+    if (contents.shape == ProfileContents::Shape::Unreadable) {
+        return message(texts_.unreadable(*chosenFile), ProfileStatus::Failed);
     }
-    stampKeyCodes(working.keyAssignments);
-    const bool ok = writeImage(*selectedPath(), working.mouseData, working.keyAssignments);
-    return {ok ? ProfileStatus::Done : ProfileStatus::Failed, {}, {}};
+    if (contents.shape == ProfileContents::Shape::Truncated) {
+        return message(texts_.truncated(*chosenFile, contents.bytes), ProfileStatus::Failed);
+    }
+    auto& working = image.working;
+    // A keyboard state of zeros (a new profile of an earlier version) would
+    // leave every key dead and the lights off after the next Save.
+    const bool noKeyboardState = contents.keyboardStateEmpty();
+    if (!noKeyboardState) working.mouseData = *contents.data;
+    if (contents.shape == ProfileContents::Shape::Full) {
+        working.keyAssignments = *contents.table;
+        stampKeyCodes(working.keyAssignments);
+    }
+    const fs::path profile = *selectedPath();
+    if (!writeImage(profile, working.mouseData, working.keyAssignments)) {
+        return message(texts_.notWritten(profile), ProfileStatus::Failed);
+    }
+    if (noKeyboardState) return message(texts_.noKeyboardSettings, ProfileStatus::Notice);
+    return {};
 }
 
 ProfileOutcome ProfileManager::requestDelete() const {
@@ -218,31 +261,44 @@ ProfileOutcome ProfileManager::requestDelete() const {
 }
 
 ProfileOutcome ProfileManager::deleteConfirmed() {
-    const ProfileOutcome check = requestDelete();
+    ProfileOutcome check = requestDelete();
     if (check.status != ProfileStatus::NeedConfirmation) return check;
+    const fs::path path = *selectedPath();
     std::error_code ec;
-    const bool removed = fs::remove(*selectedPath(), ec);
+    const bool removed = fs::remove(path, ec);
     scan();
-    return {removed ? ProfileStatus::Done : ProfileStatus::Failed, {}, {}};
+    if (!removed) return message(texts_.notDeleted(path), ProfileStatus::Failed);
+    return {};
 }
 
 ProfileOutcome ProfileManager::rename(std::size_t item, const std::string& newName) {
     if (item >= names_.size()) return {ProfileStatus::Ignored, {}, {}};
-    // The new file name keeps or gains ".bin" at its end, so it stays listed.
-    const std::string file = endsWithBin(newName) ? newName : newName + std::string(kBin);
-    const fs::path target = folder_ / file;
-    const bool valid = isValidProfileName(newName) && isValidProfileName(profileDisplayName(file));
-    const bool taken = std::find(paths_.begin(), paths_.end(), target) != paths_.end() ||
-                       existsAsAnything(target);
-    if (!valid || taken) {
+    const fs::path source = paths_[item];
+    const auto refuse = [&](const std::u16string& text) {
         scan();  // the list shows the old name again
-        return {ProfileStatus::Refused, {}, {}};
+        return message(text, ProfileStatus::Refused);
+    };
+    switch (profileNameProblem(newName)) {
+        case NameProblem::None: break;
+        case NameProblem::Empty: return refuse(texts_.nameEmpty);
+        case NameProblem::SlashOrDots: return refuse(texts_.nameSlashOrDots);
+        case NameProblem::Control: return refuse(texts_.nameControl);
+        case NameProblem::TooLong: return refuse(texts_.nameTooLong);
+    }
+    // The new file name keeps or gains ".bin" at its end, so it stays listed.
+    const fs::path target = folder_ / profileFileName(newName);
+    if (target == source) {  // "a" typed as "a.bin": the same file
+        scan();
+        return {ProfileStatus::Ignored, {}, {}};
+    }
+    if (std::find(paths_.begin(), paths_.end(), target) != paths_.end() || existsAsAnything(target)) {
+        return refuse(texts_.nameTaken);
     }
     std::error_code ec;
-    fs::rename(paths_[item], target, ec);
+    fs::rename(source, target, ec);
     scan();
-    if (ec) return {ProfileStatus::Failed, "Fail", {}};
-    return {ProfileStatus::Done, {}, {}};
+    if (ec) return {ProfileStatus::Failed, u"Fail", {}};
+    return {};
 }
 
 }  // namespace orvane

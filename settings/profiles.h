@@ -1,12 +1,13 @@
 // The profile manager's work on files: up to six named copies of the settings
-// image in the folder "Configure" of the data folder. The panel draws the
+// image in the folder "Configure" of the state folder. The panel draws the
 // list, shows the dialogs and messages chosen here, and calls these commands.
 //
-// Names are file names without their ".bin" suffix (bytes, as the file system
-// has them). A listed profile is reached through the path its folder scan
-// found; a new file's path is folder + "/" + name + ".bin" from a name that
-// holds no "/" and is not "." or "..", so nothing is read or written outside
-// the profile folder; files are replaced atomically.
+// A listed profile is reached through the path its folder scan found; a new
+// file's path is folder + "/" + name + ".bin" from a name that holds no "/"
+// and is not "." or "..", so nothing is written outside the profile folder
+// except the file the person chooses in Save's dialog; files are replaced
+// atomically. A profile file is read whole before anything takes its
+// contents: an unreadable or incomplete one changes nothing and is reported.
 #pragma once
 
 #include <cstddef>
@@ -14,9 +15,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "settings/datafolders.h"
+#include "settings/profilenames.h"
+#include "settings/profiletexts.h"
 #include "settings/settingsimage.h"
 
 namespace orvane {
@@ -24,52 +27,41 @@ namespace orvane {
 inline constexpr std::size_t kMaxProfiles = 6;
 inline constexpr const char* kProfileFolderName = "Configure";
 
-// Texts of the panel, its messages and its context menu, by LanguageCode.
-struct ProfileTexts {
-    std::string title, newLabel, deleteLabel, caption;
-    std::string tooMany, saveWithout, loadWithout, copyWithout, deleteWithout, keepOne;
-    std::string confirmDelete, copyPrefix;
-    std::string menuNew, menuCopy, menuSave, menuLoad, menuDelete;
-};
-ProfileTexts profileTexts(std::int16_t languageCode);
-
 // Settings of the open and save file dialogs of Save and Load.
 struct ProfileFileDialog {
-    std::filesystem::path initialFolder;  // the data folder
-    std::string defaultExtension = ".bin";
-    std::string initialName = "*.bin";
-    std::string filter = "bin Files(*.bin)";
-    std::string pattern = "*.bin";
+    std::filesystem::path initialFolder;  // the state folder, where keymap.bin lives
+    std::u16string defaultExtension = u"bin";
+    std::u16string initialName = u"*.bin";
+    std::u16string filter = u"bin Files(*.bin)";
 };
 
 enum class ProfileStatus {
     Done,
-    Ignored,           // nothing to do (Copy with six profiles)
+    Ignored,           // nothing to do (a cancelled Load, a rename to the same file)
     ShowMessage,       // show message/caption with an OK button; nothing changed
     NeedConfirmation,  // ask message/caption with OK and Cancel, then deleteConfirmed()
     Refused,           // a bad or taken name: nothing changed, the list is rescanned
-    Failed,            // a file could not be read or written; see message when set
+    Failed,            // a file could not be read, written or chosen; see message
+    Notice,            // done, and the person is told something about it
 };
 
 struct ProfileOutcome {
     ProfileStatus status = ProfileStatus::Done;
-    std::string message;
-    std::string caption;
+    std::u16string message;  // shown when not empty (as the question of NeedConfirmation)
+    std::u16string caption;
 };
-
-// A name may be used for a profile file: not empty, no "/", not "." or "..".
-bool isValidProfileName(std::string_view name);
-// The listed name of a file: its ".bin" suffix removed, once.
-std::string profileDisplayName(std::string_view fileName);
 
 class ProfileManager {
 public:
-    ProfileManager(std::filesystem::path dataFolder, std::int16_t languageCode);
+    ProfileManager(DataFolders folders, std::int16_t languageCode);
 
     const std::filesystem::path& folder() const { return folder_; }
     ProfileFileDialog fileDialog() const;
     const ProfileTexts& texts() const { return texts_; }
 
+    // Opening the panel: the profile folder is created when it is missing,
+    // then scanned. Failed with a message when it cannot be made.
+    ProfileOutcome open();
     // The folder scan: at most six profiles, names sorted, no selection.
     void scan();
     const std::vector<std::string>& names() const { return names_; }
@@ -77,17 +69,21 @@ public:
     int selection() const { return selection_; }
     void select(int item);
 
-    ProfileOutcome newProfile();
+    // A new profile holding the working keyboard state (MouseData only).
+    ProfileOutcome newProfile(const MouseData& working);
     ProfileOutcome copyProfile();
     // The message Save or Load shows instead of its file dialog, if any.
     std::optional<ProfileOutcome> saveOrLoadBlocked(bool load) const;
     // Writes the working copy into the selected profile and, when the dialog
-    // was confirmed, into the chosen file as well.
+    // was confirmed, into the chosen file as well (never into one of the
+    // utility's own files).
     ProfileOutcome saveProfile(const SettingsImage& image,
                                const std::optional<std::filesystem::path>& chosenFile);
-    // Reads the chosen file into the working copy (a short file fills only
-    // what it holds), then writes it into the selected profile. A cancelled
-    // dialog (no file) changes nothing.
+    // Reads the chosen file into the working copy, then writes the working
+    // copy into the selected profile. A cancelled dialog (no file) changes
+    // nothing; so does a file that is unreadable, incomplete or one of the
+    // utility's own. A file whose keyboard state is all zeros leaves the
+    // working MouseData as it is.
     ProfileOutcome loadProfile(SettingsImage& image,
                                const std::optional<std::filesystem::path>& chosenFile);
     ProfileOutcome requestDelete() const;
@@ -95,13 +91,17 @@ public:
     // End of an in-place rename of list item `item` to `newName`.
     ProfileOutcome rename(std::size_t item, const std::string& newName);
 
+    // keymap.bin, MacroDefine.bin or VER.bin of this utility, by any path.
+    bool isOwnFile(const std::filesystem::path& file) const;
+
 private:
     std::filesystem::path pathOf(std::string_view name) const;
     bool nameTaken(std::string_view name) const;
     const std::filesystem::path* selectedPath() const;
-    ProfileOutcome message(const std::string& text, ProfileStatus status = ProfileStatus::ShowMessage) const;
+    bool ensureFolder() const;
+    ProfileOutcome message(std::u16string text, ProfileStatus status = ProfileStatus::ShowMessage) const;
 
-    std::filesystem::path dataFolder_;
+    DataFolders folders_;
     std::filesystem::path folder_;
     ProfileTexts texts_;
     std::vector<std::string> names_;

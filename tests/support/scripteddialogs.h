@@ -16,7 +16,9 @@ public:
     std::vector<std::u16string> questions;      // texts of confirm and yes/no questions
     std::deque<bool> answers;                   // next answers to questions; empty: yes
     std::optional<Rgb> colour;                  // the colour chooser's answer
-    std::deque<std::optional<std::filesystem::path>> files;  // open/save answers; empty: cancel
+    // Open/save answers; empty: cancel. An answer the request refuses is
+    // told (in messages) and the next one is taken, as the chooser stays open.
+    std::deque<std::optional<std::filesystem::path>> files;
     std::vector<FileRequest> fileRequests;
     std::optional<std::filesystem::path> folder;  // the folder chooser's answer
     int colourRequests = 0;
@@ -45,10 +47,15 @@ private:
     }
     std::optional<std::filesystem::path> file(FileRequest& request) {
         fileRequests.push_back(request);
-        if (files.empty()) return std::nullopt;
-        auto f = files.front();
-        files.pop_front();
-        return f;
+        while (!files.empty()) {
+            auto f = files.front();
+            files.pop_front();
+            if (!f || !request.refuse) return f;
+            const std::u16string refusal = request.refuse(*f);
+            if (refusal.empty()) return f;
+            messages.push_back(refusal);
+        }
+        return std::nullopt;
     }
 };
 
