@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <random>
 #include <string>
 
 #include "support/tempdir.h"
@@ -71,6 +72,30 @@ TEST_F(Orvanectl, BadArgumentsAndFilesFailClearly) {
     const ToolRun shortFile = run(tool + " apply '" + (dir / "short.bin").string() + "'");
     EXPECT_EQ(shortFile.status, 1);
     EXPECT_NE(shortFile.out.find("fewer than"), std::string::npos);
+}
+
+TEST_F(Orvanectl, RefusesAFileOfRandomBytesAndSendsNothing) {
+    ASSERT_EQ(run(tool + " dump").status, 0);
+    // Game mode off in the keyboard: even the read that precedes a write
+    // would switch it on and so change the state file.
+    auto state = test::readBytes(dir / "VirtualKeyboard.bin");
+    ASSERT_GT(state.size(), 7476u);
+    state[7476] = 0;
+    test::writeBytes(dir / "VirtualKeyboard.bin", state);
+
+    std::mt19937 gen(206920);
+    std::vector<unsigned char> noise(206920);
+    for (auto& b : noise) b = static_cast<unsigned char>(gen());
+    noise[11] = 38;     // report rate
+    noise[7451] = 141;  // lighting speed
+    noise[7476] = 237;  // game mode
+    test::writeBytes(dir / "noise.bin", noise);
+    const ToolRun refused = run(tool + " apply '" + (dir / "noise.bin").string() + "'");
+    EXPECT_EQ(refused.status, 1) << refused.out;
+    EXPECT_NE(refused.out.find("ReportRate is 38"), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find("nothing was sent"), std::string::npos) << refused.out;
+    EXPECT_EQ(refused.out.find("sent Set"), std::string::npos) << refused.out;
+    EXPECT_EQ(test::readBytes(dir / "VirtualKeyboard.bin"), state);
 }
 
 }  // namespace
