@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace orvane {
 
@@ -21,6 +22,16 @@ namespace orvane {
 bool writeFileAtomically(const std::filesystem::path& target,
                          std::initializer_list<std::span<const std::byte>> pieces,
                          const std::function<bool()>& beforeRename = {});
+
+// A write that is killed before its rename leaves its temporary file behind:
+// "." + the target's name + "." + six letters or digits. Whether fileName is
+// such a leftover of a write of targetName.
+bool isTemporaryFileOf(std::string_view fileName, std::string_view targetName);
+// Removes from `folder` the leftovers of interrupted writes of the targets
+// `isTarget` accepts (plain files only). Run it where no write of those
+// targets can be under way, at start. Returns how many were removed.
+std::size_t removeInterruptedWrites(const std::filesystem::path& folder,
+                                    const std::function<bool(std::string_view target)>& isTarget);
 
 // Reads up to dest.size() bytes from the start of a file. Returns the number
 // of bytes read, or nothing when the file cannot be opened (it counts as absent).

@@ -5,6 +5,7 @@
 
 #include "settings/keycodes.h"
 #include "settings/atomicfile.h"
+#include "settings/interruptedwrites.h"
 
 namespace orvane {
 namespace fs = std::filesystem;
@@ -96,6 +97,7 @@ bool readVersionFile(SettingsImage& image, const fs::path& dataFolder) {
 }
 
 void loadStartupFiles(SettingsImage& image, const std::filesystem::path& dataFolder) {
+    removeInterruptedSettingsWrites(dataFolder);
     readVersionFile(image, dataFolder);
     image.modifiedKeyFlags.fill(0);
     loadMacroFile(image, dataFolder);

@@ -60,7 +60,8 @@ bool readVersionFile(SettingsImage& image, const std::filesystem::path& dataFold
 // copies following only when that write succeeded. Returns whether it did.
 bool settleAfterFactoryReset(SettingsImage& image, const std::filesystem::path& dataFolder);
 
-// The files read at start, in order: VER.bin, MacroDefine.bin and keymap.bin
+// The files read at start, after the leftovers of interrupted writes are
+// removed (removeInterruptedSettingsWrites), in order: VER.bin, MacroDefine.bin and keymap.bin
 // (into a cleared key assignment table, key codes stamped even when the file
 // was created), no key marked modified, then the working copies copied onto
 // the saved ones.
