@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-wqy-microhei fontconfig
   xvfb xauth xdotool imagemagick
+  clang libclang-rt-14-dev
 )
 
 missing=()
