@@ -62,7 +62,8 @@ public:
     // False when there is nothing to hand over.
     bool finishReadAll(SettingsImage& image);
 
-    // Device arrival (after a hot-plug arrival or a successful rescan).
+    // Device arrival (after a hot-plug arrival or a successful rescan). A
+    // read of the keyboard that went through whole also becomes the saved MouseData.
     ArrivalResult onArrival(SettingsImage& image);
     // Device removal: stops and joins the reader, closes both interfaces.
     void onRemoval();
