@@ -10,39 +10,36 @@ namespace {
 
 enum class Repair { Clamp, Ignore };
 
-// One byte of MouseData with a single range rule.
+// One byte of MouseData with a single range rule: low..high, or for the
+// effect number the effects of the list.
 struct ByteRule {
     const char* field;
     std::uint8_t MouseData::*member;  // for fields directly in MouseData
     std::uint8_t LedEffect::*led;     // for fields of the lighting sub-record
     std::size_t offset;
-    unsigned low, high;               // Clamp: the range; Ignore: checked by accepts()
+    unsigned low, high;
+    bool effectList;
     Repair repair;
     unsigned factory;                 // Ignore: the value when the keyboard's is no better
-    bool (*accepts)(unsigned);
 };
-
-bool isEffect(unsigned v) { return v <= 0xFF && effectRowOf(static_cast<std::uint8_t>(v)).has_value(); }
-bool isGameMode(unsigned v) { return v <= 1; }
-bool isDirection(unsigned v) { return v >= 1 && v <= 4; }
 
 constexpr std::size_t kLed = offsetof(MouseData, ledEffect);
 
 const ByteRule kByteRules[] = {
-    {"ReportRate", &MouseData::ReportRate, nullptr, offsetof(MouseData, ReportRate), 0, 3, Repair::Clamp, 0, nullptr},
-    {"ResponseTime", &MouseData::ResponseTime, nullptr, offsetof(MouseData, ResponseTime), 1, 10, Repair::Clamp, 0,
-     nullptr},
-    {"LEDEffectMode", nullptr, &LedEffect::LEDEffectMode, kLed + offsetof(LedEffect, LEDEffectMode), 0, 0,
-     Repair::Ignore, 1, isEffect},
-    {"LEDEffectSpeed", nullptr, &LedEffect::LEDEffectSpeed, kLed + offsetof(LedEffect, LEDEffectSpeed), 0, 9,
-     Repair::Clamp, 0, nullptr},
+    {"ReportRate", &MouseData::ReportRate, nullptr, offsetof(MouseData, ReportRate), 0, 3, false, Repair::Clamp, 0},
+    {"ResponseTime", &MouseData::ResponseTime, nullptr, offsetof(MouseData, ResponseTime), 1, 10, false,
+     Repair::Clamp, 0},
+    {"LEDEffectMode", nullptr, &LedEffect::LEDEffectMode, kLed + offsetof(LedEffect, LEDEffectMode), 0, 0, true,
+     Repair::Ignore, 1},
+    {"LEDEffectSpeed", nullptr, &LedEffect::LEDEffectSpeed, kLed + offsetof(LedEffect, LEDEffectSpeed), 0, 9, false,
+     Repair::Clamp, 0},
     {"LEDEffectBrightness", nullptr, &LedEffect::LEDEffectBrightness, kLed + offsetof(LedEffect, LEDEffectBrightness),
-     0, 50, Repair::Clamp, 0, nullptr},
-    {"LEDEffectColor", nullptr, &LedEffect::LEDEffectColor, kLed + offsetof(LedEffect, LEDEffectColor), 1, 8,
-     Repair::Clamp, 0, nullptr},
-    {"LEDEffectDirection", nullptr, &LedEffect::LEDEffectDirection, kLed + offsetof(LedEffect, LEDEffectDirection), 0,
-     0, Repair::Ignore, 1, isDirection},
-    {"GameMode", &MouseData::GameMode, nullptr, offsetof(MouseData, GameMode), 0, 0, Repair::Ignore, 0, isGameMode},
+     0, 50, false, Repair::Clamp, 0},
+    {"LEDEffectColor", nullptr, &LedEffect::LEDEffectColor, kLed + offsetof(LedEffect, LEDEffectColor), 1, 8, false,
+     Repair::Clamp, 0},
+    {"LEDEffectDirection", nullptr, &LedEffect::LEDEffectDirection, kLed + offsetof(LedEffect, LEDEffectDirection), 1,
+     4, false, Repair::Ignore, 1},
+    {"GameMode", &MouseData::GameMode, nullptr, offsetof(MouseData, GameMode), 0, 1, false, Repair::Ignore, 0},
 };
 
 std::uint8_t& byteOf(const ByteRule& rule, MouseData& data) {
@@ -54,25 +51,26 @@ std::uint8_t byteOf(const ByteRule& rule, const MouseData& data) {
 }
 
 bool inRange(const ByteRule& rule, unsigned v) {
-    return rule.accepts != nullptr ? rule.accepts(v) : (v >= rule.low && v <= rule.high);
+    if (rule.effectList) return v <= 0xFF && effectRowOf(static_cast<std::uint8_t>(v)).has_value();
+    return v >= rule.low && v <= rule.high;
+}
+
+// Runs of consecutive effect numbers, as "1..6, 8, 10..13, 51..55".
+std::string effectListText() {
+    std::string text;
+    for (std::size_t i = 0; i < EffectCodeTable.size();) {
+        std::size_t j = i;
+        while (j + 1 < EffectCodeTable.size() && EffectCodeTable[j + 1] == EffectCodeTable[j] + 1) ++j;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(EffectCodeTable[i]);
+        if (j > i) text += ".." + std::to_string(EffectCodeTable[j]);
+        i = j + 1;
+    }
+    return text;
 }
 
 std::string acceptedText(const ByteRule& rule) {
-    if (rule.accepts == isEffect) {
-        // Runs of consecutive effect numbers, as "1..6, 8, 10..13, 51..55".
-        std::string text;
-        for (std::size_t i = 0; i < EffectCodeTable.size();) {
-            std::size_t j = i;
-            while (j + 1 < EffectCodeTable.size() && EffectCodeTable[j + 1] == EffectCodeTable[j] + 1) ++j;
-            if (!text.empty()) text += ", ";
-            text += std::to_string(EffectCodeTable[i]);
-            if (j > i) text += ".." + std::to_string(EffectCodeTable[j]);
-            i = j + 1;
-        }
-        return text;
-    }
-    if (rule.accepts == isGameMode) return "0..1";
-    if (rule.accepts == isDirection) return "1..4";
+    if (rule.effectList) return effectListText();
     return std::to_string(rule.low) + ".." + std::to_string(rule.high);
 }
 
