@@ -16,6 +16,7 @@
 
 #include "app/accessnotice.h"
 #include "device/device.h"
+#include "device/keyboardranges.h"
 #include "settings/settingsfiles.h"
 #include "settings/datafolders.h"
 #include "virtualkeyboard/makehidbackend.h"
@@ -175,6 +176,13 @@ int apply(const std::filesystem::path& file) {
     if (*read < kMouseDataSize) {
         std::fprintf(stderr, "orvanectl: %s holds %zu bytes, fewer than the %zu of the keyboard state\n",
                      file.c_str(), *read, kMouseDataSize);
+        return kExitUsage;
+    }
+    // Checked before the keyboard is even opened: a refused file sends nothing.
+    const auto outOfRange = outOfRangeFields(fromFile->mouseData);
+    if (!outOfRange.empty()) {
+        std::fprintf(stderr, "orvanectl: %s: %s; nothing was sent (%zu field%s out of range)\n", file.c_str(),
+                     outOfRange.front().describe().c_str(), outOfRange.size(), outOfRange.size() == 1 ? "" : "s");
         return kExitUsage;
     }
 

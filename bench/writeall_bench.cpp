@@ -41,8 +41,8 @@ int main() {
         MouseData& w = image->working.mouseData;
         paletteColor(w, 2)[0] ^= 0x11;
         w.GameMode ^= 1;
-        w.ResponseTime ^= 1;
-        w.DeviceKeyTable[12] ^= 1;
+        w.ResponseTime = w.ResponseTime == 1 ? 2 : 1;  // codes 1..10
+        w.DeviceKeyTable[14] ^= 1;
         w.WinLock ^= 1;
         macroSlot(w, 1)[9] ^= 1;
         keyColorTable(w, 2)[40] ^= 1;

@@ -9,6 +9,7 @@
 #include "device/discovery.h"
 #include "device/frame.h"
 #include "device/keyboardlink.h"
+#include "device/keyboardranges.h"
 #include "device/linklistener.h"
 #include "keymap/modifiedkeys.h"
 #include "device/readall.h"

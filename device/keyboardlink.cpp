@@ -171,11 +171,17 @@ ArrivalResult KeyboardLink::onArrival(SettingsImage& image) {
         if (command == OpenOutcome::Opened) {
             std::lock_guard lock(sequence_);
             MouseData& data = image.working.mouseData;
+            command_.resetFailures();
             readAll(command_, data);
             readKeyColorTables(command_, data);
             if (const auto version = GetFirmwareVersion(command_)) {
                 image.deviceFirmwareVersion = {version->major, version->minor, 0, 0};
             }
+            // A whole read is what the keyboard holds now, so the saved copy
+            // follows it: a Save compares against the keyboard, never against a
+            // state it lost while away, which would let a change that happens to
+            // equal that old state go unsent. A read cut short leaves it alone.
+            if (command_.isOpen() && command_.failures() == 0) copyWorkingMouseDataToSaved(image);
             result.commandOpened = true;
         }
     }

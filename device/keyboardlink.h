@@ -70,7 +70,8 @@ public:
 
     // Device arrival (after a hot-plug arrival or a successful rescan). It
     // does not wait for the keyboard to settle: the caller does, without
-    // holding up its event loop.
+    // holding up its event loop. A read of the keyboard that went through
+    // whole also becomes the saved MouseData.
     ArrivalResult onArrival(SettingsImage& image);
     // Device removal: stops and joins the reader, closes both interfaces.
     void onRemoval();

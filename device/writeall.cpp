@@ -6,6 +6,7 @@
 
 #include "device/blocktransfers.h"
 #include "device/commands.h"
+#include "device/keyboardranges.h"
 #include "device/trace.h"
 
 namespace orvane {
@@ -46,6 +47,9 @@ ChangedGroups compareGroups(const MouseData& working, const MouseData& saved) {
 WriteResult writeAll(CommandHandle& handle, AckFlag& ack, MouseData& working, MouseData& saved,
                      std::chrono::milliseconds ackLimit) {
     applyWinLock(working);
+    // Whatever a file or a panel put there, the keyboard only ever gets
+    // values it accepts; the rest keep what the keyboard holds.
+    for (const RangeFinding& f : keepInKeyboardRanges(working, saved)) linkWarning("%s", f.describe().c_str());
     const ChangedGroups changed = compareGroups(working, saved);
     if (!changed.any()) return WriteResult::NothingChanged;
     if (!handle.isOpen()) return WriteResult::NotConnected;

@@ -37,7 +37,9 @@ enum class WriteResult {
 
 inline constexpr std::chrono::milliseconds kAcknowledgementLimit{1000};
 
-// Mirrors WinLock into the working KeyEnableMask first. Only a complete run
+// Mirrors WinLock into the working KeyEnableMask first and brings every
+// out-of-range field of the working copy into range (keepInKeyboardRanges,
+// each change logged with linkWarning). Only a complete run
 // copies working onto saved: a Save that did not reach the keyboard is sent
 // again by the next one.
 WriteResult writeAll(CommandHandle& handle, AckFlag& ack, MouseData& working, MouseData& saved,

@@ -203,7 +203,12 @@ void MacroSession::commit() {
 void MacroSession::rebuildEventList() {
     events_.clear();
     MacroRecord* record = selectedRecord();
-    if (record == nullptr) return;
+    if (record == nullptr) {
+        // No macro to show: the buffer empties with the list, so no edit
+        // works on events the list no longer shows.
+        buffer_.clear();
+        return;
+    }
     buffer_.load(*record);
     events_.assign(macroDisplayItems(buffer_.streams.hostView()));
 }

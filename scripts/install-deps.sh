@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 fonts-wqy-microhei fontconfig
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

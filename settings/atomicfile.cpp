@@ -1,5 +1,6 @@
 #include "settings/atomicfile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -104,6 +105,44 @@ FileRead readFileStart(const std::filesystem::path& path, std::span<std::byte> d
     ::close(fd);
     if (failed) return {ReadOutcome::Unreadable, 0};
     return {ReadOutcome::Read, got};
+}
+
+namespace {
+
+constexpr std::size_t kUniqueChars = 6;  // the XXXXXX mkstemp fills in
+
+// The target a temporary file name stands for, if it is one.
+std::optional<std::string_view> targetOfTemporary(std::string_view name) {
+    if (name.size() < 1 + 1 + 1 + kUniqueChars || name.front() != '.') return std::nullopt;
+    const std::size_t dot = name.size() - kUniqueChars - 1;
+    if (name[dot] != '.') return std::nullopt;
+    for (char c : name.substr(dot + 1)) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0) return std::nullopt;
+    }
+    return name.substr(1, dot - 1);
+}
+
+}  // namespace
+
+bool isTemporaryFileOf(std::string_view fileName, std::string_view targetName) {
+    const auto target = targetOfTemporary(fileName);
+    return target && *target == targetName;
+}
+
+std::size_t removeInterruptedWrites(const std::filesystem::path& folder,
+                                    const std::function<bool(std::string_view)>& isTarget) {
+    std::size_t removed = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code statusError;
+        if (!it->is_regular_file(statusError) || it->is_symlink(statusError)) continue;
+        const std::string name = it->path().filename().string();
+        const auto target = targetOfTemporary(name);
+        if (!target || !isTarget(*target)) continue;
+        std::error_code removeError;
+        if (std::filesystem::remove(it->path(), removeError)) ++removed;
+    }
+    return removed;
 }
 
 std::optional<std::size_t> readFilePrefix(const std::filesystem::path& path,

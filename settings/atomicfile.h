@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <sys/types.h>
+#include <string_view>
 
 namespace orvane {
 
@@ -22,6 +23,16 @@ namespace orvane {
 bool writeFileAtomically(const std::filesystem::path& target,
                          std::initializer_list<std::span<const std::byte>> pieces,
                          const std::function<bool()>& beforeRename = {});
+
+// A write that is killed before its rename leaves its temporary file behind:
+// "." + the target's name + "." + six letters or digits. Whether fileName is
+// such a leftover of a write of targetName.
+bool isTemporaryFileOf(std::string_view fileName, std::string_view targetName);
+// Removes from `folder` the leftovers of interrupted writes of the targets
+// `isTarget` accepts (plain files only). Run it where no write of those
+// targets can be under way, at start. Returns how many were removed.
+std::size_t removeInterruptedWrites(const std::filesystem::path& folder,
+                                    const std::function<bool(std::string_view target)>& isTarget);
 
 enum class ReadOutcome {
     Read,        // the file was read up to dest.size() bytes or its end

@@ -5,6 +5,7 @@
 
 #include "settings/keycodes.h"
 #include "settings/atomicfile.h"
+#include "settings/interruptedwrites.h"
 
 namespace orvane {
 namespace fs = std::filesystem;
@@ -134,6 +135,7 @@ bool readVersionFile(SettingsImage& image, const fs::path& dataFolder) {
 }
 
 void loadStartupFiles(SettingsImage& image, const DataFolders& folders) {
+    removeInterruptedSettingsWrites(folders.state);
     readVersionFile(image, folders.resources);
     image.modifiedKeyFlags.fill(0);
     loadMacroFile(image, folders.state);

@@ -67,7 +67,9 @@ bool readVersionFile(SettingsImage& image, const std::filesystem::path& dataFold
 // keymap.bin is unreadable). Returns whether keymap.bin was written.
 bool settleAfterFactoryReset(SettingsImage& image, const std::filesystem::path& dataFolder);
 
-// The files read at start, in order: VER.bin (a resource), MacroDefine.bin and keymap.bin
+// The files read at start, after the leftovers of interrupted writes are
+// removed from the state folder (removeInterruptedSettingsWrites), in order:
+// VER.bin (a resource), MacroDefine.bin and keymap.bin
 // (into a cleared key assignment table, key codes stamped even when the file
 // was created), no key marked modified, then the working copies copied onto
 // the saved ones.

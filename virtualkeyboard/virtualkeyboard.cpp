@@ -161,6 +161,20 @@ bool VirtualKeyboard::openRefused() const {
     return openRefused_;
 }
 
+void VirtualKeyboard::setAcknowledgementFault(AckFault fault, std::optional<unsigned> index,
+                                              std::chrono::milliseconds delay) {
+    std::lock_guard lock(mutex_);
+    ackFault_ = fault;
+    ackFaultIndex_ = index;
+    ackFaultDelay_ = delay;
+    acknowledgements_ = 0;
+}
+
+unsigned VirtualKeyboard::acknowledgements() const {
+    std::lock_guard lock(mutex_);
+    return acknowledgements_;
+}
+
 void VirtualKeyboard::unplugAfterTransfers(std::optional<unsigned> n) {
     std::lock_guard lock(mutex_);
     unplugAfter_ = n;
@@ -227,13 +241,25 @@ std::size_t VirtualKeyboard::pendingEvents() const {
     return events_.size();
 }
 
+unsigned VirtualKeyboard::eventReads() const {
+    std::lock_guard lock(mutex_);
+    return eventReads_;
+}
+
 void VirtualKeyboard::queueEventLocked(std::array<std::uint8_t, 4> report, std::chrono::milliseconds delay) {
     events_.push_back({report, Clock::now() + delay});
     eventsChanged_.notify_all();
 }
 
 void VirtualKeyboard::acknowledgeLocked() {
-    if (acknowledging_) queueEventLocked({4, 4, 0, 0}, ackDelay_);
+    if (!acknowledging_) return;
+    const unsigned number = acknowledgements_++;
+    const bool faulty = ackFault_ != AckFault::None && (!ackFaultIndex_ || *ackFaultIndex_ == number);
+    const AckFault fault = faulty ? ackFault_ : AckFault::None;
+    if (fault == AckFault::Missing) return;
+    const auto delay = fault == AckFault::Late ? ackFaultDelay_ : ackDelay_;
+    queueEventLocked({4, 4, 0, 0}, delay);
+    if (fault == AckFault::Twice) queueEventLocked({4, 4, 0, 0}, delay);
 }
 
 // ---- Transcript -------------------------------------------------------------

@@ -71,6 +71,15 @@ public:
     // program holds the keyboard.
     void setOpenRefused(bool on);
     bool openRefused() const;
+    // One acknowledgement that goes wrong: acknowledgement number `index`
+    // counted from this call (0 = the next one), or every one when index is
+    // nothing, is not sent, sent `delay` late, or sent twice. Replaces the
+    // previous fault; AckFault::None clears it.
+    enum class AckFault { None, Missing, Late, Twice };
+    void setAcknowledgementFault(AckFault fault, std::optional<unsigned> index = std::nullopt,
+                                 std::chrono::milliseconds delay = {});
+    // Acknowledgements due since the last setAcknowledgementFault (sent or not).
+    unsigned acknowledgements() const;
     // Unplugs itself when a command-interface transfer would be number n+1.
     void unplugAfterTransfers(std::optional<unsigned> n);
     unsigned transfers() const;
@@ -82,6 +91,9 @@ public:
     void sendEventReport(std::array<std::uint8_t, 4> report);
     // Event reports queued and not yet read by the host.
     std::size_t pendingEvents() const;
+    // Event reads the host has started; once it rises after the queue is
+    // empty, the host has dealt with every report it took.
+    unsigned eventReads() const;
 
     // ---- Transcript -----------------------------------------------------
     std::vector<TranscriptEntry> transcript() const;
@@ -140,6 +152,11 @@ private:
     bool garbage_ = false;
     bool silentBlocks_ = false;
     bool openRefused_ = false;
+    AckFault ackFault_ = AckFault::None;
+    std::optional<unsigned> ackFaultIndex_;
+    std::chrono::milliseconds ackFaultDelay_{0};
+    unsigned acknowledgements_ = 0;
+    unsigned eventReads_ = 0;
     std::optional<unsigned> unplugAfter_;
     unsigned transfers_ = 0;
     std::uint32_t noise_ = 0x2545F491u;

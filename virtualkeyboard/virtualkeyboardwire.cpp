@@ -66,6 +66,7 @@ int VirtualKeyboard::commandDataIn(unsigned generation, std::span<std::uint8_t> 
 
 int VirtualKeyboard::eventIn(unsigned generation, std::span<std::uint8_t> report, int timeoutMs) {
     std::unique_lock lock(mutex_);
+    ++eventReads_;
     takePressRequestsLocked();
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     for (;;) {

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <random>
 #include <string>
 
 #include "support/tempdir.h"
@@ -66,7 +67,13 @@ TEST_F(Orvanectl, DumpApplyDump) {
 // Listed but refused (no udev rule): the tool says what the utility says and
 // exits 2, for dump and apply alike.
 TEST_F(Orvanectl, AKeyboardThatCannotBeOpenedIsExplained) {
-    test::writeBytes(dir / "keymap.bin", std::vector<unsigned char>(206920, 0));
+    // A file the keyboard would accept, so only the refused keyboard stops apply.
+    ASSERT_EQ(run(tool + " dump").status, 0);
+    auto keymap = test::readBytes(dir / "VirtualKeyboard.bin");
+    ASSERT_GE(keymap.size(), 10060u);
+    keymap.resize(10060);
+    keymap.resize(206920, 0);
+    test::writeBytes(dir / "keymap.bin", keymap);
     const std::string refused = "ORVANE_KEYBOARD=virtual-noaccess '" + (dir / "orvanectl").string() + "'";
     for (const std::string& args : {std::string(" dump"), " apply '" + (dir / "keymap.bin").string() + "'"}) {
         const ToolRun r = run(refused + args);
@@ -87,6 +94,30 @@ TEST_F(Orvanectl, BadArgumentsAndFilesFailClearly) {
     const ToolRun shortFile = run(tool + " apply '" + (dir / "short.bin").string() + "'");
     EXPECT_EQ(shortFile.status, 1);
     EXPECT_NE(shortFile.out.find("fewer than"), std::string::npos);
+}
+
+TEST_F(Orvanectl, RefusesAFileOfRandomBytesAndSendsNothing) {
+    ASSERT_EQ(run(tool + " dump").status, 0);
+    // Game mode off in the keyboard: even the read that precedes a write
+    // would switch it on and so change the state file.
+    auto state = test::readBytes(dir / "VirtualKeyboard.bin");
+    ASSERT_GT(state.size(), 7476u);
+    state[7476] = 0;
+    test::writeBytes(dir / "VirtualKeyboard.bin", state);
+
+    std::mt19937 gen(206920);
+    std::vector<unsigned char> noise(206920);
+    for (auto& b : noise) b = static_cast<unsigned char>(gen());
+    noise[11] = 38;     // report rate
+    noise[7451] = 141;  // lighting speed
+    noise[7476] = 237;  // game mode
+    test::writeBytes(dir / "noise.bin", noise);
+    const ToolRun refused = run(tool + " apply '" + (dir / "noise.bin").string() + "'");
+    EXPECT_EQ(refused.status, 1) << refused.out;
+    EXPECT_NE(refused.out.find("ReportRate is 38"), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find("nothing was sent"), std::string::npos) << refused.out;
+    EXPECT_EQ(refused.out.find("sent Set"), std::string::npos) << refused.out;
+    EXPECT_EQ(test::readBytes(dir / "VirtualKeyboard.bin"), state);
 }
 
 }  // namespace

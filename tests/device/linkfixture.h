@@ -20,6 +20,10 @@
 
 namespace orvane::test {
 
+// How long a wait may take before it counts as a hang. Never a figure the
+// product must reach: a loaded machine may be slow, only a stuck one is this slow.
+inline constexpr std::chrono::seconds kHangLimit{120};
+
 class TestListener : public LinkListener {
 public:
     void postKeyEvent(std::uint8_t code) override { push([&] { keyEvents.push_back(code); }); }
@@ -28,7 +32,7 @@ public:
     void postDeviceLost() override { push([&] { ++deviceLost; }); }
 
     template <typename Pred>
-    bool waitUntil(Pred pred, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
+    bool waitUntil(Pred pred, std::chrono::milliseconds limit = kHangLimit) {
         std::unique_lock lock(mutex);
         return changed.wait_for(lock, limit, [&] { return pred(); });
     }
@@ -125,16 +129,21 @@ struct ConnectedRig : VirtualRig {
         sleeper.clear();
     }
 
-    // Waits until every queued event report has been read by the reader.
+    // Waits until the reader has taken every queued event report and acted
+    // on it: the queue is empty and the reader has started its next read.
+    // Delayed reports are waited for too.
     bool settle() {
-        for (int i = 0; i < 500; ++i) {
-            if (keyboard->pendingEvents() == 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));  // let the reader act on it
-                if (keyboard->pendingEvents() == 0) return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        const auto giveUp = std::chrono::steady_clock::now() + kHangLimit;
+        while (keyboard->pendingEvents() != 0) {
+            if (std::chrono::steady_clock::now() > giveUp || !link.readerRunning()) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        return false;
+        const unsigned reads = keyboard->eventReads();
+        while (keyboard->eventReads() == reads) {
+            if (std::chrono::steady_clock::now() > giveUp || !link.readerRunning()) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
     }
 
     static KeyboardLink::Options fastOptions() {

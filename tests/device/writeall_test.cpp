@@ -53,7 +53,7 @@ TEST(WriteAll, EveryGroupInOrderWithOneAcknowledgementEach) {
     w.GameMode ^= 1;
     w.ReportRate = static_cast<std::uint8_t>((w.ReportRate + 1) % 4);
     w.ResponseTime += 1;
-    w.DeviceKeyTable[40] ^= 1;
+    w.DeviceKeyTable[42] ^= 1;  // a usage byte: the kind must stay one the keyboard knows
     w.KeyEnableMask[3] ^= 1;
     macroSlot(w, 4)[0] = 9;
     macroSlot(w, 30)[5] = 9;
