@@ -21,6 +21,7 @@ work=$(mktemp -d /tmp/orvane-e2e-macro-XXXXXX)
 xvfb_pid=
 app_pid=
 cleanup() {
+    [ -f "$work/app.log" ] && tail -n 30 "$work/app.log" >&2 || true
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
     [ -n "${KEEP_E2E:-}" ] || rm -rf "$work"
