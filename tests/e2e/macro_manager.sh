@@ -57,7 +57,7 @@ export DISPLAY=:$(head -n1 "$work/display")
 start_app() {
     "$work/orvane" >"$work/app.log" 2>&1 &
     app_pid=$!
-    wait_for 150 xdotool search --name "Customization Utility" || fail "the main window did not appear"
+    wait_for 300 xdotool search --onlyvisible --name "Customization Utility" || fail "the main window did not appear"
     main=$(xdotool search --name "Customization Utility" | head -n1)
 }
 stop_app() {
@@ -72,7 +72,7 @@ shot() { import -window root "$shot_dir/$1"; }
 
 open_panel() {
     click "$main" 100 158  # Macro Management
-    wait_for 50 xdotool search --onlyvisible --name "$1" || fail "the macro manager did not open"
+    wait_for 200 xdotool search --onlyvisible --name "$1" || fail "the macro manager did not open"
     panel=$(panel_id "$1")
     sleep 0.3
 }
