@@ -10,6 +10,7 @@ namespace {
 
 inline constexpr unsigned kInsertedDelayMs = 50;
 inline constexpr unsigned kMinEditedDelayMs = 2;
+inline constexpr std::uint8_t kEscapeKey = 0x1B;
 
 // The event of the selected item, if an item is selected.
 std::optional<MacroItemRef> selectedItem(const MacroSession& session) {
@@ -21,7 +22,6 @@ std::optional<MacroItemRef> selectedItem(const MacroSession& session) {
 }  // namespace
 
 MacroEditOutcome MacroEditor::finish(bool rebuild) {
-    session_.pendingInsertion = false;
     session_.buffer().syncWritePosition();
     session_.commit();
     if (rebuild) session_.rebuildEventList();
@@ -33,9 +33,15 @@ MacroEditOutcome MacroEditor::full() const {
             macroMessage(MacroMessage::MacroFull, session_.languageCode())};
 }
 
+void MacroEditor::endCaptureKeepingSelection() {
+    // The releases a recording gets go at the end and select it; the command
+    // still works on the item the person chose.
+    const int selection = session_.events().selection();
+    session_.endCapture();
+    session_.events().select(selection);
+}
+
 MacroEditOutcome MacroEditor::startInsertion(std::size_t index) {
-    // Keys an earlier insertion left held (another command ended it) stay
-    // held: their releases are still to come while the hook is in.
     session_.pendingIndex = static_cast<int>(index);
     session_.pendingInsertion = true;
     session_.installHookForInsertion();
@@ -43,6 +49,7 @@ MacroEditOutcome MacroEditor::startInsertion(std::size_t index) {
 }
 
 MacroEditOutcome MacroEditor::insertBefore() {
+    endCaptureKeepingSelection();
     const auto item = selectedItem(session_);
     if (!item) return {};
     // The new key goes before the whole event, its delay item included.
@@ -50,6 +57,7 @@ MacroEditOutcome MacroEditor::insertBefore() {
 }
 
 MacroEditOutcome MacroEditor::insertAfter() {
+    endCaptureKeepingSelection();
     const auto item = selectedItem(session_);
     if (!item) return {};
     return startInsertion(item->endItem());
@@ -82,12 +90,19 @@ MacroEditOutcome MacroEditor::capturedKey(std::uint8_t virtualKey, bool released
     if (!offset) {
         // The list changed under the insertion (another macro was selected):
         // there is no place left to insert at, so the insertion ends.
-        session_.pendingInsertion = false;
-        session_.removeHook();
+        session_.endInsertion();
         session_.commit();
         return {};
     }
     MacroEditOutcome outcome;
+    if (virtualKey == kEscapeKey) {
+        // Escape ends the insertion; the keys it holds are released there.
+        if (!released) {
+            session_.endInsertion();
+            session_.commit();
+        }
+        return {};
+    }
     if (keyUsage(virtualKey) == 0) {
         // A key the keyboard has no code for would end the device stream
         // early: it is not inserted, but its release still counts below.
@@ -98,23 +113,24 @@ MacroEditOutcome MacroEditor::capturedKey(std::uint8_t virtualKey, bool released
             inserted.refused(virtualKey);
             outcome = full();
         }
-    } else if (!inserted.takeRefusedRelease(virtualKey)) {
+    } else if (!inserted.isHeld(virtualKey)) {
+        // Its press is not in the insertion (refused, or made before it).
+        inserted.takeRefusedRelease(virtualKey);
+    } else {
         outcome = insertKeyEvent(*offset, virtualKey, true)
                       ? MacroEditOutcome{MacroEditResult::Done, std::nullopt}
                       : full();
     }
     // A combination is inserted whole: the insertion ends with the release
     // that leaves no inserted key held.
-    if (released && inserted.none()) {
-        session_.pendingInsertion = false;
-        session_.removeHook();
-    }
     buffer.syncWritePosition();
     session_.commit();
+    if (released && inserted.none()) session_.endInsertion();
     return outcome;
 }
 
 MacroEditOutcome MacroEditor::mouse(MouseButton button, MouseAction action) {
+    session_.endInsertion();
     if (session_.selectedRecord() == nullptr) return {};
     const auto item = selectedItem(session_);
     if (!item) return {};
@@ -142,6 +158,7 @@ MacroEditOutcome MacroEditor::mouse(MouseButton button, MouseAction action) {
 }
 
 MacroEditOutcome MacroEditor::insertDelay() {
+    session_.endInsertion();
     const int sel = session_.events().selection();
     if (sel < 0 || static_cast<std::size_t>(sel) + 1 >= session_.events().size()) return {};
     const auto item = selectedItem(session_);
@@ -160,6 +177,7 @@ MacroEditOutcome MacroEditor::insertDelay() {
 }
 
 MacroEditOutcome MacroEditor::deleteItem() {
+    session_.endInsertion();
     if (session_.selectedRecord() == nullptr) return {};
     const auto item = selectedItem(session_);
     if (!item) return {};
@@ -174,6 +192,7 @@ MacroEditOutcome MacroEditor::deleteItem() {
 }
 
 MacroEditOutcome MacroEditor::delayEdited(std::size_t index, unsigned valueMs) {
+    session_.endInsertion();
     const auto item = macroItemAt(session_.buffer().streams.hostView(), index);
     if (!item || !item->isDelayItem) return {};
     const unsigned ms = std::clamp(valueMs, kMinEditedDelayMs, kMaxPauseMs);

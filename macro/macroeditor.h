@@ -59,6 +59,8 @@ public:
     void loopTextChanged(std::u16string text);
 
 private:
+    // Insert Before/After while another capture runs: that one ends first.
+    void endCaptureKeepingSelection();
     MacroEditOutcome startInsertion(std::size_t index);
     // Inserts a short key event at the pending index; false when it does not
     // fit with room for the releases of the keys then held.

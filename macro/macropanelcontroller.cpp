@@ -56,7 +56,10 @@ void MacroPanelController::onLButtonUp(int x, int y) {
             session_.close();
             host_.endPanel(true);
             break;
-        case kMacroRegionCancel: host_.endPanel(false); break;
+        case kMacroRegionCancel:
+            session_.close();
+            host_.endPanel(false);
+            break;
         default: break;
     }
 }
@@ -96,10 +99,9 @@ void MacroPanelController::onKey(std::uint8_t virtualKey, bool released) {
 
 void MacroPanelController::refuseFullStream() {
     // Capture stops at the first key that does not fit, so the person hears
-    // of it once and the macro keeps what fitted.
-    session_.recording = false;
-    session_.pendingInsertion = false;
-    session_.removeHook();
+    // of it once and the macro keeps what fitted, with the releases of the
+    // keys still held.
+    session_.endCapture();
     host_.showMessage(macroMessage(MacroMessage::MacroFull, languageCode()));
 }
 

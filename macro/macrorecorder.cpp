@@ -13,8 +13,11 @@ std::optional<PanelMessage> MacroRecorder::toggleRecording() {
     if (record == nullptr) {
         return macroMessage(MacroMessage::RecordWithoutMacro, session_.languageCode());
     }
-    session_.recording = !session_.recording;
-    if (session_.recording) {
+    if (!session_.recording) {
+        // One capture at a time: a pending insertion ends before the
+        // recording empties the macro it was inserting into.
+        session_.endInsertion();
+        session_.recording = true;
         session_.installHook();
         // A recording replaces the macro's events; name, loops and options
         // stay until the first commit.
@@ -23,7 +26,7 @@ std::optional<PanelMessage> MacroRecorder::toggleRecording() {
         record->deviceEvents.fill(0);
         record->hostEvents.fill(0);
     } else {
-        session_.removeHook();
+        session_.endCapture();
     }
     return std::nullopt;
 }
@@ -62,9 +65,11 @@ KeyEventResult MacroRecorder::record(std::uint8_t virtualKey, bool released) {
         lastCounter_ = current;
     }
     if (text == buffer.lastKeyItem) return KeyEventResult::Dropped;
-    if (released && !buffer.insertedKeys.isHeld(virtualKey) &&
-        buffer.recordedKeys.takeRefusedRelease(virtualKey)) {
-        return KeyEventResult::Dropped;  // its press is not in the macro either
+    if (released && !buffer.recordedKeys.isHeld(virtualKey)) {
+        // Its press is not in the macro: refused for lack of room, made
+        // before the recording began, or already released by the capture.
+        buffer.recordedKeys.takeRefusedRelease(virtualKey);
+        return KeyEventResult::Dropped;
     }
     const unsigned ms = ticksToPauseMs(ticks, clock_.frequency());
     if (!InsertMacroToList(virtualKey, ms, released)) {

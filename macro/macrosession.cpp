@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "keymap/keylabels.h"
+#include "macro/macroevents.h"
 #include "settings/macroslots.h"
 #include "settings/settingsfiles.h"
 
@@ -57,10 +59,7 @@ void MacroSession::confirm(MacroStore& saved) {
     saved = *working_;
 }
 
-void MacroSession::close() {
-    removeHook();
-    recording = false;
-}
+void MacroSession::close() { endCapture(); }
 
 MacroRecord* MacroSession::selectedRecord() {
     if (selected_ < 0 || static_cast<std::size_t>(selected_) >= slots_.size()) return nullptr;
@@ -81,8 +80,19 @@ void MacroSession::reloadList() {
 }
 
 void MacroSession::selectMacro(int item) {
+    if (item != selected_) {
+        // The macro left behind keeps its held keys' releases; a recording
+        // goes on in the new one, where those keys' releases belong to no
+        // press.
+        endInsertion();
+        releaseRecordedKeys();
+    }
     if (item < 0 || static_cast<std::size_t>(item) >= names_.size()) {
+        // Nothing selected, nothing shown: no edit works on a macro the list
+        // no longer names.
         selected_ = -1;
+        events_.clear();
+        buffer_.clear();
         return;
     }
     selected_ = item;
@@ -93,8 +103,6 @@ void MacroSession::selectMacro(int item) {
     recordDelay_ = (record.options & 1) != 0;
     const std::string digits = std::to_string(loops);
     setLoopText(std::u16string(digits.begin(), digits.end()));
-    // The held keys' presses stay in the macro left behind.
-    buffer_.forgetHeldKeys();
     buffer_.load(record);
     events_.assign(macroDisplayItems(buffer_.streams.hostView()));
 }
@@ -125,6 +133,7 @@ bool MacroSession::newMacro() {
     if (names_.size() >= kMaxMacros) return false;
     const auto slot = firstFreeSlot();
     if (!slot) return false;
+    endCapture();
     MacroRecord& record = working_->records[*slot];
     record = MacroRecord{};
     setMacroName(record, nextMacroName());
@@ -144,6 +153,7 @@ std::optional<PanelMessage> MacroSession::deleteSelectedMacro() {
     if (selectedRecord() == nullptr) {
         return macroMessage(MacroMessage::DeleteWithoutMacro, languageCode_);
     }
+    endCapture();
     const int item = selected_;
     const std::size_t slot = slots_[static_cast<std::size_t>(item)];
     // Later macros move down one slot so the used slots stay contiguous.
@@ -213,9 +223,54 @@ void MacroSession::rebuildEventList() {
     events_.assign(macroDisplayItems(buffer_.streams.hostView()));
 }
 
-void MacroSession::beginInPlaceEdit() {
-    removeHook();
+void MacroSession::beginInPlaceEdit() { endCapture(); }
+
+void MacroSession::endInsertion() {
+    if (!pendingInsertion) return;
+    pendingInsertion = false;
+    MacroHeldKeys& held = buffer_.insertedKeys;
+    const auto index = static_cast<std::size_t>(std::max(pendingIndex, 0));
+    auto offset = macroOffsetOfItem(buffer_.streams.hostView(), index);
+    if (offset && selectedRecord() != nullptr) {
+        const std::vector<std::uint8_t> keys = held.inPressOrder();
+        for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+            if (!insertShortMacroEvent(buffer_.streams, *offset, true, keyUsage(*key), *key)) break;
+            events_.insert(static_cast<std::size_t>(pendingIndex), keyItemText(*key, true));
+            ++pendingIndex;
+            *offset += kShortEventSize;
+        }
+        buffer_.syncWritePosition();
+        commit();
+    }
+    held.clear();
+    if (!recording) removeHook();
+}
+
+void MacroSession::releaseRecordedKeys() {
+    MacroHeldKeys& held = buffer_.recordedKeys;
+    if (held.none()) return;
+    if (selectedRecord() != nullptr) {
+        const std::vector<std::uint8_t> keys = held.inPressOrder();
+        for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+            if (!appendMacroEvent(buffer_.streams, true, 1, keyUsage(*key), *key)) break;
+            std::u16string text = keyItemText(*key, true);
+            buffer_.lastKeyItem = text;
+            events_.appendAndSelect(std::move(text));
+            ++buffer_.eventCounter;
+        }
+        buffer_.syncWritePosition();
+        commit();
+    }
+    // The keys are still down on the host; if capture goes on, their
+    // releases belong to no press in the macro.
+    held.releasedByCapture();
+}
+
+void MacroSession::endCapture() {
+    endInsertion();
+    releaseRecordedKeys();
     recording = false;
+    removeHook();
 }
 
 bool confirmMacroManager(SettingsImage& image, MacroSession& session,

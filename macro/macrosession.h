@@ -94,6 +94,15 @@ public:
     void installHookForInsertion();
     void removeHook();
 
+    // Every way a capture ends goes through these, so no key stays held in a
+    // macro: the keys still down get their releases, last pressed first, and
+    // the list shows them. The room for them was kept while they were down.
+    // A pending insertion ends: its held keys are released where it inserts,
+    // and the hook goes unless a recording still needs it.
+    void endInsertion();
+    // The insertion and the recording end; the hook goes.
+    void endCapture();
+
     // Writes the edit buffer, name, loop count and options into the selected
     // slot of the working store; without a selection nothing is written.
     void commit();
@@ -104,6 +113,8 @@ public:
 
 private:
     void reloadList();
+    // Appends the releases of the keys recording left held, then commits.
+    void releaseRecordedKeys();
     std::optional<std::size_t> firstFreeSlot() const;
     std::u16string nextMacroName() const;
 

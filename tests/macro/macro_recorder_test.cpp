@@ -225,8 +225,9 @@ TEST_F(Recording, EditingWhileAKeyIsHeldLeavesRoomForItsRelease) {
     EXPECT_EQ(slot0().hostEvents[189], kCtrl);
 }
 
-TEST_F(Recording, StoppingForgetsTheKeysItHeld) {
-    // Once the hook is gone no release can come, so nothing stays set aside.
+TEST_F(Recording, StoppingReleasesTheKeysItHeld) {
+    // The room kept for the held Ctrl takes its release, and nothing is set
+    // aside after the hook is gone.
     start(false);
     for (int i = 0; i < 46; ++i) {  // 184 bytes
         recorder.processKey(0x41, false);
@@ -234,11 +235,12 @@ TEST_F(Recording, StoppingForgetsTheKeysItHeld) {
     }
     recorder.processKey(kCtrl, false);  // 186
     recorder.toggleRecording();
-    session.events().select(static_cast<int>(session.events().size()) - 1);
-    editor.insertAfter();
-    EXPECT_EQ(recorder.processKey(kC, false), KeyEventResult::Inserted);
-    EXPECT_EQ(recorder.processKey(kC, true), KeyEventResult::Inserted);
-    EXPECT_EQ(session.buffer().streams.end(), kMacroStreamSize);
+    EXPECT_EQ(session.buffer().streams.end(), 188u);
+    EXPECT_EQ(slot0().hostEvents[186], 0x81);
+    EXPECT_EQ(slot0().hostEvents[187], kCtrl);
+    EXPECT_EQ(session.events().items().back(), keyItemText(kCtrl, true));
+    EXPECT_EQ(recorder.processKey(kCtrl, true), KeyEventResult::Ignored);
+    EXPECT_EQ(session.buffer().streams.end(), 188u);
 }
 
 TEST_F(Recording, SelectingAnotherMacroKeepsRecordingAtItsEnd) {

@@ -71,3 +71,28 @@ inline std::vector<std::uint8_t> streamPrefix(const std::array<std::uint8_t, kMa
 }
 
 }  // namespace orvane::test
+
+namespace orvane::test {
+
+// Whether a macro lets go of every key it presses: walking its host stream,
+// each release follows a press of its key and nothing is held at the end. A
+// repeated press of a held key (auto-repeat) is allowed.
+inline bool keysBalance(const MacroRecord& record) {
+    std::array<bool, 256> held{};
+    std::array<bool, 256> pressed{};
+    for (const MacroEvent& e : macroEvents(MacroStreamView(record.hostEvents))) {
+        if (!e.released) {
+            held[e.code] = pressed[e.code] = true;
+        } else if (!pressed[e.code]) {
+            return false;
+        } else {
+            held[e.code] = false;
+        }
+    }
+    for (bool h : held) {
+        if (h) return false;
+    }
+    return true;
+}
+
+}  // namespace orvane::test
