@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-// ModifiedKeyFlags recomputed, GetLightingEffect again after a keyboard read
+// Macro changes not yet sent kept after a keyboard read, ModifiedKeyFlags recomputed, GetLightingEffect again after a keyboard read
 // (lParam 0), keymap.bin written from the working copies. Returns whether
 // keymap.bin was written.
 bool runRefreshSteps(KeyboardLink& link, SettingsImage& image, const std::filesystem::path& dataFolder,

@@ -1,5 +1,7 @@
 #include "macro/macropanelconfirm.h"
 
+#include "settings/macroslots.h"
+
 namespace orvane {
 
 PanelMessage macroSaveFailedMessage(std::int16_t languageCode) {
@@ -12,7 +14,11 @@ PanelMessage macroSaveFailedMessage(std::int16_t languageCode) {
 
 std::optional<PanelMessage> confirmMacroPanel(SettingsImage& image, MacroPanelController& panel,
                                               const std::filesystem::path& dataFolder) {
-    applyMacroSlotMoves(image, panel.takeSlotMoves());
+    const MacroSlotMoves moves = panel.takeSlotMoves();
+    applyMacroSlotMoves(image, moves);
+    // The renumbering is part of what OK commits: a Cancel of the main window
+    // must not take the keys back to the old numbering.
+    noteUnsentMacroChanges(image, moves.map());
     if (confirmMacroManager(image, panel.session(), dataFolder)) return std::nullopt;
     return macroSaveFailedMessage(image.languageCode);
 }

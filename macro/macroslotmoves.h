@@ -24,6 +24,8 @@ public:
     std::optional<std::size_t> slotOf(std::size_t opened) const;
     // Whether any keyboard slot moved or went away.
     bool any() const;
+    // The same moves in the settings image's encoding.
+    MacroSlotMap map() const;
 
 private:
     static constexpr int kGone = -1;

@@ -6,6 +6,7 @@
 #include "lighting/lightingactions.h"
 #include "mainwindow/hittest.h"
 #include "mainwindow/optionactions.h"
+#include "settings/macroslots.h"
 #include "settings/settingsfiles.h"
 
 namespace orvane {
@@ -166,6 +167,7 @@ void MainWindowController::save() {
         return;
     }
     copyWorkingToSaved(image_);
+    macroChangesSent(image_);
     writeKeymapFromWorking(image_, dataFolder_);
     host_.setWaitCursor(false);
 }
@@ -173,6 +175,7 @@ void MainWindowController::save() {
 void MainWindowController::cancel() {
     host_.hideWindow();
     copySavedToWorking(image_);
+    keepUnsentMacroChanges(image_);
     syncSlidersFromSettings();
     computeModifiedKeyFlags(image_.working.mouseData, image_.working.keyAssignments,
                             image_.modifiedKeyFlags);

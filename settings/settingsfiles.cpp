@@ -6,6 +6,7 @@
 #include "settings/keycodes.h"
 #include "settings/atomicfile.h"
 #include "settings/interruptedwrites.h"
+#include "settings/macroslots.h"
 
 namespace orvane {
 namespace fs = std::filesystem;
@@ -120,6 +121,7 @@ bool settleAfterFactoryReset(SettingsImage& image, const fs::path& dataFolder) {
     // all the same, so the saved copies follow it.
     if (!written && !image.unreadableFiles.keymap) return false;
     copyWorkingToSaved(image);
+    macroChangesSent(image);
     return written;
 }
 

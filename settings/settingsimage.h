@@ -174,6 +174,20 @@ struct UnreadableFiles {
     bool macros;  // MacroDefine.bin
 };
 
+// Where the macro of each slot went after the macro manager deleted macros:
+// 0 still there, n + 1 now in slot n, kMacroSlotDeleted gone. All zero is no
+// move, so a value-initialised map changes nothing.
+using MacroSlotMap = std::array<std::uint8_t, kMacroSlotCount>;
+inline constexpr std::uint8_t kMacroSlotDeleted = 0xFF;
+
+// What the macro manager committed (MacroDefine.bin, the working copy) that
+// the keyboard has not received yet. `moved` maps the saved key table's
+// numbering (the keyboard's) to MacroStore's.
+struct UnsentMacroChanges {
+    bool any;
+    MacroSlotMap moved;
+};
+
 // The whole in-memory settings image. Zero-filled when value-initialised.
 struct SettingsImage {
     SettingsCopy working;
@@ -184,6 +198,7 @@ struct SettingsImage {
     std::array<std::uint8_t, 255> modifiedKeyFlags;     // ModifiedKeyFlags, per key position
     std::int16_t languageCode;                          // LanguageCode: 4 Chinese, 9 English
     UnreadableFiles unreadableFiles;                    // false until a load finds one
+    UnsentMacroChanges unsentMacroChanges;              // none until the macro manager's OK
 };
 
 // The process-wide image the windows and the device threads share.

@@ -7,8 +7,11 @@
 #include <vector>
 
 #include "keymap/keytables.h"
+#include "macro/macro_test_support.h"
+#include "macro/macropanelconfirm.h"
 #include "mainwindow/maincontroller.h"
 #include "mainwindow/sectionlayout.h"
+#include "settings/macroslots.h"
 #include "settings/settingsfiles.h"
 #include "support/readfault.h"
 #include "support/tempdir.h"
@@ -406,6 +409,101 @@ TEST_F(ControllerTest, SectionHeadersToggleAndPaintAtOnce) {
     EXPECT_EQ(host.paints, 2);  // the toggle's own repaint and the release's
     click(100, 395);            // game mode header with lighting expanded
     EXPECT_FALSE(state.GameModeCollapsed);
+}
+
+// Keys name their macro by slot; deleting a macro renumbers the later ones.
+// What the macro manager's OK commits stays through the main window's Cancel,
+// Save and close, so the keys, the slots and MacroDefine.bin keep agreeing.
+class MacroRenumbering : public ControllerTest {
+protected:
+    struct PanelHost final : MacroPanelHost {
+        void showMessage(const PanelMessage&) override {}
+        bool confirm(const PanelMessage&) override { return true; }
+        void endPanel(bool) override {}
+        void startWindowDrag() override {}
+    };
+    static constexpr std::size_t kThird = 10, kSecond = 11;  // key positions
+    test::FakeHook hook;
+    test::FakeClock clock;
+    PanelHost panelHost;
+    MacroPanelController panel{kLanguageEnglish, hook, clock, panelHost};
+
+    void SetUp() override {
+        image->macroStore = *test::storeWith({{u"A", {0x01, 0x41, 0x81, 0x41}},
+                                              {u"B", {0x01, 0x42, 0x81, 0x42}},
+                                              {u"C", {0x01, 0x43, 0x81, 0x43}}});
+        playsMacro(kThird, 2);
+        playsMacro(kSecond, 1);
+        fillMacroSlots(data(), image->macroStore);
+        copyWorkingToSaved(*image);  // as the keyboard has it
+    }
+    void playsMacro(std::size_t position, std::uint8_t slot) {
+        KeyAssignment& r = image->working.keyAssignments.records[position];
+        r.mapType = TYPE_MACRO;
+        r.mapData[0] = KIND_MACRO, r.mapData[1] = 1, r.mapData[2] = slot;
+        deviceKeyEntry(data(), KeyPositionEntryMap[position])[0] = KIND_MACRO;
+        deviceKeyEntry(data(), KeyPositionEntryMap[position])[1] = 1;
+        deviceKeyEntry(data(), KeyPositionEntryMap[position])[2] = slot;
+    }
+    void deleteSecondMacroWithOk() {
+        panel.open(image->macroStore);
+        panel.onMacroSelected(1);
+        panel.onLButtonUp(100, 380);  // Delete
+        ASSERT_FALSE(confirmMacroPanel(*image, panel, dir.path()));
+    }
+    // The third macro, C, now plays from slot 1 wherever the key is read.
+    void expectKeysFollowTheirMacros(const SettingsCopy& copy, bool withDevice) {
+        EXPECT_EQ(copy.keyAssignments.records[kThird].mapType, TYPE_MACRO);
+        EXPECT_EQ(copy.keyAssignments.records[kThird].mapData[2], 1);
+        EXPECT_NE(copy.keyAssignments.records[kSecond].mapType, TYPE_MACRO);
+        if (!withDevice) return;
+        MouseData md = copy.mouseData;
+        EXPECT_EQ(deviceKeyEntry(md, KeyPositionEntryMap[kThird])[2], 1);
+        for (std::size_t b = 0; b < 4; ++b) {
+            EXPECT_EQ(deviceKeyEntry(md, KeyPositionEntryMap[kSecond])[b],
+                      DefaultDeviceKeyTable[KeyPositionEntryMap[kSecond] + b]);
+        }
+        MouseData expected = md;
+        fillMacroSlots(expected, image->macroStore);
+        EXPECT_EQ(md.MacroSlots, expected.MacroSlots);
+    }
+    SettingsCopy keymapFile() {
+        auto read = std::make_unique<SettingsImage>();
+        loadKeymapFile(*read, dir.path());
+        return read->working;
+    }
+};
+
+TEST_F(MacroRenumbering, CancelKeepsTheRenumberingAndTheNextSaveSendsIt) {
+    deleteSecondMacroWithOk();
+    controller.cancel();
+    expectKeysFollowTheirMacros(image->working, true);
+    expectKeysFollowTheirMacros(image->saved, false);
+    expectKeysFollowTheirMacros(keymapFile(), true);
+    // The keyboard still has the old numbering: the next Save has it to send.
+    EXPECT_NE(image->working.mouseData.DeviceKeyTable, image->saved.mouseData.DeviceKeyTable);
+    EXPECT_NE(image->working.mouseData.MacroSlots, image->saved.mouseData.MacroSlots);
+    controller.save();
+    controller.cancel();  // nothing left unsent: Cancel is plain again
+    expectKeysFollowTheirMacros(image->working, true);
+    EXPECT_FALSE(image->unsentMacroChanges.any);
+}
+
+TEST_F(MacroRenumbering, CloseWritesTheRecordsOfTheNewNumbering) {
+    deleteSecondMacroWithOk();
+    controller.closeWindow();
+    expectKeysFollowTheirMacros(keymapFile(), false);
+}
+
+TEST_F(MacroRenumbering, TwoDeletesBeforeASaveAddUp) {
+    deleteSecondMacroWithOk();   // B goes: C to slot 1
+    panel.open(image->macroStore);
+    panel.onMacroSelected(0);
+    panel.onLButtonUp(100, 380);  // A goes: C to slot 0
+    ASSERT_FALSE(confirmMacroPanel(*image, panel, dir.path()));
+    controller.cancel();
+    EXPECT_EQ(image->working.keyAssignments.records[kThird].mapData[2], 0);
+    EXPECT_EQ(deviceKeyEntry(data(), KeyPositionEntryMap[kThird])[2], 0);
 }
 
 }  // namespace
