@@ -33,7 +33,7 @@ KeyMapPanel::KeyMapPanel(KeyMapPanelHost& host, Dialogs& dialogs, std::filesyste
     rebuildKeyMapBmpInformation(KeyMap_BmpInformation);
 }
 
-KeyAssignment& KeyMapPanel::record() { return image_->working.keyAssignments.records[position_]; }
+KeyAssignment& KeyMapPanel::record() { return record_; }
 
 std::int16_t KeyMapPanel::languageCode() const {
     return image_ != nullptr ? image_->languageCode : kLanguageEnglish;
@@ -62,6 +62,7 @@ void KeyMapPanel::open(SettingsImage& image, PendingAssignment& pending, std::ui
         return;
     }
     position_ = position;
+    record_ = image.working.keyAssignments.records[position];
     hover_ = kKeyMapNoRegion;
     hoverBrowse_ = kNoCell;
     hookInstalled_ = false;
@@ -258,6 +259,9 @@ void KeyMapPanel::onLButtonUp(int x, int y) {
 }
 
 void KeyMapPanel::end(PanelResult result) {
+    if (result == PanelResult::Ok && image_ != nullptr) {
+        image_->working.keyAssignments.records[position_] = record_;
+    }
     result_ = result;
     host_.end(result);
 }
@@ -349,8 +353,10 @@ bool KeyMapPanel::save() {
             return true;
         }
         case kPageAdvance:
-            // A host action without its path would leave the key doing nothing.
-            if (isHostActionType(p.mapType) && advancedItem_ != kNoRow && fixedText(p.PathOrFileName).empty()) {
+            // A chosen row without its path would apply nothing while looking
+            // saved; with no row chosen Save returns the key to its default.
+            if (advancedItem_ != kNoRow &&
+                (!isHostActionType(p.mapType) || fixedText(p.PathOrFileName).empty())) {
                 showMessage(texts.pathMissing);
                 return false;
             }

@@ -101,6 +101,10 @@ private:
     PendingAssignment* pending_ = nullptr;
     std::uint8_t position_ = 0;
     std::uint8_t currentKeyCode_ = 0xFF;
+    // The panel works on a copy of the key's record: only an OK hands it to
+    // the working copy, so Cancel, the close button and a tab switch that
+    // is not saved leave the key as it was.
+    KeyAssignment record_{};
 
     KeyMapBmpTable KeyMap_BmpInformation{};
     int page_ = kPageSingle;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <tuple>
 
@@ -59,8 +60,8 @@ TEST_F(SaveTest, SaveByPage) {
          std::nullopt, TYPE_BASIC, 1, 1},
         {"Advance page, nothing chosen", [](SaveTest& t) { t.clickTab(kPageAdvance); t.clickSave(); }, PanelResult::Ok,
          Type_NONE, 0, 1},
-        {"Advance page, a radio only", [](SaveTest& t) { t.clickTab(kPageAdvance); t.clickRadio(1); t.clickSave(); },
-         PanelResult::Ok, Type_NONE, 0, 1},
+        {"Advance page, a radio only: refused", [](SaveTest& t) { t.clickTab(kPageAdvance); t.clickRadio(1); t.clickSave(); },
+         std::nullopt, Type_NONE, 0, 1},
     };
     setFixedText(image->macroStore.records[0].name, u"one");
     setFixedText(image->macroStore.records[1].name, u"two");
@@ -127,26 +128,32 @@ TEST_F(SaveTest, AGroupRefusesSaveInEitherLanguage) {
     }
 }
 
-TEST_F(SaveTest, TabSwitchesChangeTheRecordAtOnce) {
-    assign(TYPE_SINGLE, {0x41}, 1);
+TEST_F(SaveTest, TabSwitchesChangeOnlyThePanelsCopyOfTheRecord) {
+    // Q starts a program; a look at other tabs, then Cancel or close, keeps it.
+    assign(TYPE_STARTUP, {}, 0);
+    setFixedText(record().actionPath, u"/usr/bin/xterm");
+    const KeyAssignment before = record();
+    for (int page : {kPageSingle, kPageMacro, kPageBasic}) {
+        for (bool viaClose : {false, true}) {
+            SCOPED_TRACE(page * 2 + viaClose);
+            open();
+            ASSERT_EQ(panel.page(), kPageAdvance);
+            clickTab(page);
+            clickTab(kPageAdvance);
+            viaClose ? click(310, 10) : clickCancel();
+            EXPECT_EQ(panel.result(), PanelResult::Cancel);
+            EXPECT_EQ(std::memcmp(&record(), &before, sizeof before), 0);
+        }
+    }
+    // Saved, the page's choice goes through the working record.
     open();
-    clickTab(kPageAdvance);
-    EXPECT_EQ(record().mapType, TYPE_UNCHOSEN);
-    // The tab's own release lies outside every Advance cell: no row, so default.
-    EXPECT_EQ(pending.mapType, Type_NONE);
-    EXPECT_EQ(host.single, u"");
-    clickTab(kPageMacro);
-    EXPECT_EQ(pending.mapType, 1);
     clickTab(kPageSingle);
+    EXPECT_EQ(record().mapType, TYPE_STARTUP);
+    panel.onKeyCaptured(0x41);
+    clickSave();
+    EXPECT_EQ(panel.result(), PanelResult::Ok);
     EXPECT_EQ(record().mapType, TYPE_SINGLE);
-    EXPECT_EQ(record().keyCount, 0);
-    EXPECT_EQ(host.calls.back(), "focusSingle");
-    assign(TYPE_SINGLE, {0x41}, 1);
-    clickTab(kPageSingle);  // already there: nothing changes
-    EXPECT_EQ(record().mapData[0], 0x41);
-    clickCancel();
-    // Cancel does not undo it; the main window reloads keymap.bin at the next click.
-    EXPECT_EQ(panel.result(), PanelResult::Cancel);
+    EXPECT_EQ(pending.mapType, TYPE_SINGLE);
 }
 
 TEST_F(SaveTest, AdvanceRadiosAndChoosers) {

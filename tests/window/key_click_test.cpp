@@ -116,18 +116,21 @@ TEST_F(KeyClickTest, LeftCtrlThenCOnQReachesTheKeyboardOnSave) {
     EXPECT_EQ(entry(keyboard->memory()), (std::array<std::uint8_t, 4>{0, 0xE0, 0x06, 0}));
 }
 
-TEST_F(KeyClickTest, ATabSwitchSurvivesCancelButTheNextOpeningReloadsKeymap) {
+TEST_F(KeyClickTest, ATabSwitchThenCancelLeavesTheKeyAsItWas) {
+    const std::uint8_t typeBefore = record().mapType;
     clickKey(kQ, [](CKeyMap& panel) {
-        click(panel, 280, 44);   // Advance: the record changes at once
+        click(panel, 280, 44);   // Advance: only the panel's copy changes
         click(panel, 225, 256);  // Cancel
     });
-    EXPECT_EQ(record().mapType, TYPE_UNCHOSEN);
+    EXPECT_EQ(record().mapType, typeBefore);
     EXPECT_EQ(entry(image->working.mouseData), (std::array<std::uint8_t, 4>{0, 0, 0x14, 0}));
-    clickKey(kQ, [this](CKeyMap& panel) {
-        EXPECT_EQ(record().mapType, TYPE_SINGLE);  // reloaded from keymap.bin
+    clickKey(kQ, [this, typeBefore](CKeyMap& panel) {
+        EXPECT_EQ(record().mapType, typeBefore);
         EXPECT_EQ(panel.panel().page(), kPageSingle);
+        click(panel, 280, 44);
         click(panel, 310, 10);  // close button
     });
+    EXPECT_EQ(record().mapType, typeBefore);
     EXPECT_EQ(image->modifiedKeyFlags[kQ], 0);
 }
 
