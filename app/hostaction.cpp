@@ -11,15 +11,32 @@ HostActionTarget splitActionPath(const std::u16string& path) {
     return {utf8.substr(0, slash), utf8.substr(slash + 1)};
 }
 
-bool runHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode, HostShell& shell) {
+HostActionRun runHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode, HostShell& shell,
+                            std::string* path) {
     const KeyAssignment* record = findHostActionRecord(table, keyCode);
-    if (record == nullptr) return false;
-    const HostActionTarget target =
-        splitActionPath(std::u16string(fixedText(record->actionPath)));
-    if (target.fileName.empty()) return false;
-    const std::string full = target.directory + "/" + target.fileName;
-    if (shell.isExecutableFile(full)) return shell.startDetached(full, target.directory.empty() ? "/" : target.directory);
-    return shell.openWithDesktop(full);
+    if (record == nullptr) return HostActionRun::NoAction;
+    const std::u16string stored(fixedText(record->actionPath));
+    const HostActionTarget target = splitActionPath(stored);
+    const std::string full =
+        target.fileName.empty() ? toUtf8(stored) : target.directory + "/" + target.fileName;
+    if (path != nullptr) *path = full;
+    if (target.fileName.empty()) return HostActionRun::Failed;
+    // Only Startup runs a program: on vfat, exFAT or NTFS every file looks
+    // executable, and a sound there must still play. A Startup file that
+    // cannot be started (a script without "#!", a document) is opened.
+    if (record->mapType == TYPE_STARTUP && shell.isExecutableFile(full) &&
+        shell.startDetached(full, target.directory.empty() ? "/" : target.directory)) {
+        return HostActionRun::Done;
+    }
+    return shell.openWithDesktop(full) ? HostActionRun::Done : HostActionRun::Failed;
+}
+
+HostActionFailure hostActionFailure(std::string_view path, std::int16_t languageCode) {
+    const std::u16string shown = fromUtf8(path);
+    if (languageCode == kLanguageChinese) {
+        return {u"无法执行此按键的功能：\n" + shown, u"按键功能"};
+    }
+    return {u"The action of this key could not be carried out:\n" + shown, u"Key action"};
 }
 
 std::string toUtf8(std::u16string_view text) {

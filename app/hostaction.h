@@ -20,9 +20,25 @@ struct HostActionTarget {
 // directory and the file name stays empty, so nothing opens.
 HostActionTarget splitActionPath(const std::u16string& path);
 
-// Carries out the action for a reported key code. Returns whether something
-// was handed to the desktop.
-bool runHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode, HostShell& shell);
+enum class HostActionRun {
+    NoAction,  // no host-action record has the code
+    Done,      // handed to the desktop
+    Failed,    // nothing to open, or neither starting nor opening worked
+};
+
+// Carries out the action for a reported key code. Play Sound, Open File and
+// Open Folder open the path with the desktop's handler; Startup starts an
+// executable and opens anything it cannot start. `path` receives the path
+// tried, for the message of a failure.
+HostActionRun runHostAction(const KeyAssignmentTable& table, std::uint8_t keyCode, HostShell& shell,
+                            std::string* path = nullptr);
+
+// The message of a failed host action (told once per path and run).
+struct HostActionFailure {
+    std::u16string text;
+    std::u16string caption;
+};
+HostActionFailure hostActionFailure(std::string_view path, std::int16_t languageCode);
 
 // UTF-16 (as stored in the records) to UTF-8 for the file system; unpaired
 // surrogates become U+FFFD.

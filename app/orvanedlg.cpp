@@ -249,7 +249,13 @@ void COrvaneDlg::checkFirmware() {
 }
 
 void COrvaneDlg::onHostKeyEvent(std::uint8_t code) {
-    runHostAction(image_.working.keyAssignments, code, env_.shell);
+    std::string path;
+    if (runHostAction(image_.working.keyAssignments, code, env_.shell, &path) != HostActionRun::Failed) return;
+    qCWarning(lcMainWindow) << "The host action of key" << code << "failed:" << QString::fromStdString(path);
+    // Once per path: a key pressed again and again does not stack messages.
+    if (!toldHostActionFailures_.insert(path).second) return;
+    const HostActionFailure failure = hostActionFailure(path, image_.languageCode);
+    env_.dialogs.showMessage(failure.text, failure.caption);
 }
 
 // ---- painting --------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "device/keyboardlink.h"
@@ -146,6 +147,8 @@ private:
     bool keyboardRefused_ = false;
     bool refusalTold_ = false;
     bool ended_ = false;
+    // Paths whose host action failed and was told in this run.
+    std::set<std::string> toldHostActionFailures_;
 
     // Dragging by hand where the platform offers no system move.
     bool manualDrag_ = false;

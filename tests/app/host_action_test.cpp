@@ -56,10 +56,58 @@ TEST(HostAction, FirstHostRecordWithTheCodeWinsAndOtherTypesAreSkipped) {
     assign(table->records[9], 0x41, TYPE_OPEN_FILE, u"/docs/report.pdf");
     assign(table->records[20], 0x41, TYPE_STARTUP, u"/bin/later");
     RecordingShell shell;
-    EXPECT_TRUE(runHostAction(*table, 0x41, shell));
+    EXPECT_EQ(runHostAction(*table, 0x41, shell), HostActionRun::Done);
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(shell.opened[0], "/docs/report.pdf");
     EXPECT_TRUE(shell.started.empty());
+}
+
+TEST(HostAction, OnlyStartupRunsProgramsAndFallsBackToTheDesktop) {
+    // On a vfat stick every file has the execute bit.
+    struct Case {
+        const char* what;
+        std::uint8_t type;
+        bool starts;       // startDetached succeeds
+        bool opens;        // openWithDesktop succeeds
+        int started, opened;
+        HostActionRun result;
+    };
+    const Case cases[] = {
+        {"a sound", TYPE_PLAY_SOUND, true, true, 0, 1, HostActionRun::Done},
+        {"a file", TYPE_OPEN_FILE, true, true, 0, 1, HostActionRun::Done},
+        {"a folder", TYPE_OPEN_FOLDER, true, true, 0, 1, HostActionRun::Done},
+        {"a program", TYPE_STARTUP, true, true, 1, 0, HostActionRun::Done},
+        {"a script without #!", TYPE_STARTUP, false, true, 1, 1, HostActionRun::Done},
+        {"neither works", TYPE_STARTUP, false, false, 1, 1, HostActionRun::Failed},
+        {"a sound without a player", TYPE_PLAY_SOUND, true, false, 0, 1, HostActionRun::Failed},
+    };
+    struct Shell : RecordingShell {
+        bool starts = true, opens = true;
+        bool startDetached(const std::string& p, const std::string& d) override {
+            RecordingShell::startDetached(p, d);
+            return starts;
+        }
+        bool openWithDesktop(const std::string& p) override {
+            RecordingShell::openWithDesktop(p);
+            return opens;
+        }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto table = std::make_unique<KeyAssignmentTable>();
+        assign(table->records[0], 0x41, c.type, u"/media/stick/song.mp3");
+        Shell shell;
+        shell.executables = {"/media/stick/song.mp3"};
+        shell.starts = c.starts;
+        shell.opens = c.opens;
+        std::string path;
+        EXPECT_EQ(runHostAction(*table, 0x41, shell, &path), c.result);
+        EXPECT_EQ(static_cast<int>(shell.started.size()), c.started);
+        EXPECT_EQ(static_cast<int>(shell.opened.size()), c.opened);
+        EXPECT_EQ(path, "/media/stick/song.mp3");
+    }
+    EXPECT_EQ(hostActionFailure("/a/b.mp3", kLanguageEnglish).text,
+              u"The action of this key could not be carried out:\n/a/b.mp3");
 }
 
 TEST(HostAction, ProgramsStartInTheirFolderAndNothingHappensWithoutAMatch) {
@@ -68,12 +116,12 @@ TEST(HostAction, ProgramsStartInTheirFolderAndNothingHappensWithoutAMatch) {
     assign(table->records[1], 0x70, TYPE_OPEN_FOLDER, u"/");
     RecordingShell shell;
     shell.executables = {"/opt/tools/app"};
-    EXPECT_TRUE(runHostAction(*table, 0x1B, shell));
+    EXPECT_EQ(runHostAction(*table, 0x1B, shell), HostActionRun::Done);
     ASSERT_EQ(shell.started.size(), 1u);
     EXPECT_EQ(shell.started[0].first, "/opt/tools/app");
     EXPECT_EQ(shell.started[0].second, "/opt/tools");
-    EXPECT_FALSE(runHostAction(*table, 0x70, shell));  // "/" names no file
-    EXPECT_FALSE(runHostAction(*table, 0x42, shell));  // no record
+    EXPECT_EQ(runHostAction(*table, 0x70, shell), HostActionRun::Failed);  // "/" names no file
+    EXPECT_EQ(runHostAction(*table, 0x42, shell), HostActionRun::NoAction);
     EXPECT_EQ(shell.started.size(), 1u);
     EXPECT_TRUE(shell.opened.empty());
 }
