@@ -16,7 +16,7 @@
 
 #include "app/accessnotice.h"
 #include "device/device.h"
-#include "device/keyboardranges.h"
+#include "settings/keyboardranges.h"
 #include "settings/settingsfiles.h"
 #include "settings/datafolders.h"
 #include "virtualkeyboard/makehidbackend.h"

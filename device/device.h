@@ -9,7 +9,6 @@
 #include "device/discovery.h"
 #include "device/frame.h"
 #include "device/keyboardlink.h"
-#include "device/keyboardranges.h"
 #include "device/linklistener.h"
 #include "keymap/modifiedkeys.h"
 #include "device/readall.h"

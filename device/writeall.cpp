@@ -6,8 +6,8 @@
 
 #include "device/blocktransfers.h"
 #include "device/commands.h"
-#include "device/keyboardranges.h"
 #include "device/trace.h"
+#include "settings/keyboardranges.h"
 
 namespace orvane {
 namespace {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "settings/atomicfile.h"
+#include "settings/keyboardranges.h"
 #include "settings/settingsfiles.h"
 
 namespace orvane {
@@ -45,7 +46,7 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 // versions hold the keyboard state alone; any other size short of the full
 // image is a torn file.
 struct ProfileContents {
-    enum class Shape { Unreadable, Truncated, KeyboardOnly, Full };
+    enum class Shape { Unreadable, Truncated, NotAProfile, KeyboardOnly, Full };
     std::unique_ptr<MouseData> data = std::make_unique<MouseData>();
     std::unique_ptr<KeyAssignmentTable> table = std::make_unique<KeyAssignmentTable>();
     std::size_t bytes = 0;
@@ -55,9 +56,27 @@ struct ProfileContents {
         const auto read = readSettingsPair(file, *data, *table);
         if (!read) return;
         bytes = *read;
+        // Only the read's prefix was taken: a longer file (a firmware image,
+        // a video) or something that is no regular file is no profile.
+        std::error_code ec;
+        const std::uintmax_t size = fs::file_size(file, ec);
+        if (ec || size != bytes) {
+            bytes = ec ? bytes : size;
+            shape = Shape::NotAProfile;
+            return;
+        }
         shape = bytes == kKeymapFileSize  ? Shape::Full
                 : bytes == kMouseDataSize ? Shape::KeyboardOnly
                                           : Shape::Truncated;
+    }
+    // The message when these contents cannot be taken, if any.
+    std::optional<std::u16string> problem(const ProfileTexts& texts, const fs::path& file) const {
+        switch (shape) {
+            case Shape::Unreadable: return texts.unreadable(file);
+            case Shape::Truncated: return texts.truncated(file, bytes);
+            case Shape::NotAProfile: return texts.notAProfile(file, bytes);
+            default: return std::nullopt;
+        }
     }
     bool keyboardStateEmpty() const {
         const auto b = bytesOf(*data);
@@ -173,12 +192,7 @@ ProfileOutcome ProfileManager::copyProfile() {
 
     const ProfileContents contents(source);
     // A damaged source gives no copy rather than a padded one.
-    if (contents.shape == ProfileContents::Shape::Unreadable) {
-        return message(texts_.unreadable(source), ProfileStatus::Failed);
-    }
-    if (contents.shape == ProfileContents::Shape::Truncated) {
-        return message(texts_.truncated(source, contents.bytes), ProfileStatus::Failed);
-    }
+    if (auto problem = contents.problem(texts_, source)) return message(*problem, ProfileStatus::Failed);
 
     const std::string prefix = fs::path(texts_.copyPrefix).string();
     const std::string& original = names_[static_cast<std::size_t>(selection_)];
@@ -231,16 +245,19 @@ ProfileOutcome ProfileManager::loadProfile(SettingsImage& image,
     if (isOwnFile(*chosenFile)) return message(texts_.ownSettingsFile, ProfileStatus::Failed);
 
     const ProfileContents contents(*chosenFile);
-    if (contents.shape == ProfileContents::Shape::Unreadable) {
-        return message(texts_.unreadable(*chosenFile), ProfileStatus::Failed);
-    }
-    if (contents.shape == ProfileContents::Shape::Truncated) {
-        return message(texts_.truncated(*chosenFile, contents.bytes), ProfileStatus::Failed);
-    }
+    if (auto problem = contents.problem(texts_, *chosenFile)) return message(*problem, ProfileStatus::Failed);
     auto& working = image.working;
     // A keyboard state of zeros (a new profile of an earlier version) would
     // leave every key dead and the lights off after the next Save.
     const bool noKeyboardState = contents.keyboardStateEmpty();
+    // A file of the right size with values the keyboard refuses is no
+    // profile either: it is not taken over the selected one.
+    if (!noKeyboardState) {
+        const auto outOfRange = outOfRangeFields(*contents.data);
+        if (!outOfRange.empty()) {
+            return message(texts_.outOfRange(*chosenFile, outOfRange.front().describe()), ProfileStatus::Failed);
+        }
+    }
     if (!noKeyboardState) working.mouseData = *contents.data;
     if (contents.shape == ProfileContents::Shape::Full) {
         working.keyAssignments = *contents.table;

@@ -102,6 +102,24 @@ std::u16string ProfileTexts::truncated(const std::filesystem::path& file, std::u
            u" bytes). Nothing was changed.";
 }
 
+std::u16string ProfileTexts::notAProfile(const std::filesystem::path& file, std::uintmax_t size) const {
+    if (languageCode == kLanguageChinese) {
+        return u"此文件不是配置文件（" + number(size) + u" 字节；配置文件为 10060 或 206920 字节），未作任何更改：\n" +
+               shownProfilePath(file);
+    }
+    return u"The file\n" + shownProfilePath(file) + u"\nis not a profile (" + number(size) +
+           u" bytes; a profile has 10060 or 206920). Nothing was changed.";
+}
+
+std::u16string ProfileTexts::outOfRange(const std::filesystem::path& file, std::string_view finding) const {
+    const std::u16string what(finding.begin(), finding.end());  // ASCII field names and numbers
+    if (languageCode == kLanguageChinese) {
+        return u"配置文件中有键盘不接受的设置（" + what + u"），未作任何更改：\n" + shownProfilePath(file);
+    }
+    return u"The profile file\n" + shownProfilePath(file) + u"\nholds a setting the keyboard does not accept (" +
+           what + u"). Nothing was changed.";
+}
+
 std::u16string ProfileTexts::notWritten(const std::filesystem::path& file) const {
     if (languageCode == kLanguageChinese) return u"无法写入文件：\n" + shownProfilePath(file);
     return u"The file\n" + shownProfilePath(file) + u"\ncould not be written.";

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -26,6 +27,10 @@ struct ProfileTexts {
     std::u16string folderNotCreated(const std::filesystem::path& folder) const;
     std::u16string unreadable(const std::filesystem::path& file) const;
     std::u16string truncated(const std::filesystem::path& file, std::uintmax_t size) const;
+    // Neither a profile's nor keymap.bin's size (a firmware image, a video).
+    std::u16string notAProfile(const std::filesystem::path& file, std::uintmax_t size) const;
+    // Of the profile's size, but with values the keyboard does not accept.
+    std::u16string outOfRange(const std::filesystem::path& file, std::string_view finding) const;
     std::u16string notWritten(const std::filesystem::path& file) const;
     std::u16string notDeleted(const std::filesystem::path& file) const;
 };

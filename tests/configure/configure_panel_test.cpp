@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "configure/configurelayout.h"
 #include "configure/configurepanel.h"
+#include "support/profilebytes.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
@@ -18,25 +18,20 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
+using test::profileBytes;
+using test::randomBytes;
 using test::readBytes;
 using test::writeBytes;
 using Names = std::vector<std::string>;
 using Bytes = std::vector<unsigned char>;
 using Texts = std::vector<std::u16string>;
 
-Bytes randomBytes(std::size_t n, unsigned seed) {
-    std::mt19937 gen(seed);
-    Bytes v(n);
-    for (auto& b : v) b = static_cast<unsigned char>(gen());
-    return v;
-}
-
 class PanelTest : public ::testing::Test {
 protected:
     fs::path folder() const { return dir.path() / "Configure"; }
     void profile(const std::string& name, std::size_t size = 206920, unsigned seed = 1) {
         fs::create_directories(folder());
-        writeBytes(folder() / (name + ".bin"), randomBytes(size, seed));
+        writeBytes(folder() / (name + ".bin"), profileBytes(size, seed));
     }
     void openWith(std::int16_t language = kLanguageEnglish) {
         panel = std::make_unique<ConfigurePanel>(*image, dialogs, DataFolders{dir.path(), dir.path()}, language);
@@ -185,11 +180,11 @@ TEST_F(PanelTest, LoadTakesTheChosenProfileAndCancelChangesNothing) {
     const Bytes before = working();
     panel->onCommand(kCommandProfileLoad);  // cancelled
     EXPECT_EQ(working(), before);
-    EXPECT_EQ(readBytes(folder() / "a.bin"), randomBytes(206920, 3));
+    EXPECT_EQ(readBytes(folder() / "a.bin"), profileBytes(206920, 3));
 
     dialogs.files = {folder() / "b.bin"};
     panel->onLoad();
-    const Bytes b = randomBytes(206920, 4);
+    const Bytes b = profileBytes(206920, 4);
     EXPECT_TRUE(std::equal(b.begin(), b.begin() + 10060, working().begin()));
     EXPECT_EQ(readBytes(folder() / "a.bin"), working());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -239,15 +234,15 @@ TEST_F(PanelTest, RenameOntoAnExistingNameIsUndoneAndTheFileKept) {
     panel->onRename(0, "b");
     EXPECT_EQ(dialogs.messages, Texts{u"A profile with this name exists already."});
     EXPECT_EQ(panel->names(), (Names{"a", "b"}));
-    EXPECT_EQ(readBytes(folder() / "a.bin"), randomBytes(206920, 1));
-    EXPECT_EQ(readBytes(folder() / "b.bin"), randomBytes(206920, 2));
+    EXPECT_EQ(readBytes(folder() / "a.bin"), profileBytes(206920, 1));
+    EXPECT_EQ(readBytes(folder() / "b.bin"), profileBytes(206920, 2));
 
     dialogs.messages.clear();
     panel->onRename(0, "../../escape");
     EXPECT_EQ(dialogs.messages, Texts{u"A profile name cannot contain \"/\" or \"..\"."});
     panel->onRename(0, "Gaming");
     EXPECT_EQ(panel->names(), (Names{"b", "Gaming"}));
-    EXPECT_EQ(readBytes(folder() / "Gaming.bin"), randomBytes(206920, 1));
+    EXPECT_EQ(readBytes(folder() / "Gaming.bin"), profileBytes(206920, 1));
     EXPECT_EQ(filesOnDisk(), (Names{"Gaming.bin", "b.bin"}));
 }
 

@@ -15,6 +15,7 @@
 #include "configure/configurelayout.h"
 #include "controls/edithelper.h"
 #include "controls/transparentlistbox.h"
+#include "support/profilebytes.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
@@ -61,9 +62,9 @@ class ConfigureDlgTest : public ::testing::Test {
 protected:
     void SetUp() override { writeSkin(dir.path()); }
     fs::path folder() const { return dir.path() / "Configure"; }
-    void profile(const std::string& name, unsigned char fill = 1) {
+    void profile(const std::string& name, unsigned seed = 1) {
         fs::create_directories(folder());
-        test::writeBytes(folder() / (name + ".bin"), std::vector<unsigned char>(206920, fill));
+        test::writeBytes(folder() / (name + ".bin"), test::profileBytes(206920, seed));
     }
     void open(std::int16_t language = kLanguageEnglish, QRect main = QRect(100, 200, 1000, 645)) {
         dlg = std::make_unique<CConfigureDlg>(*image, dialogs, DataFolders{dir.path(), dir.path()}, language);
@@ -207,7 +208,7 @@ TEST_F(ConfigureDlgTest, ARightClickDuringARenameKeepsTheRenameAndSelectsThePoin
     withContextMenu(0, [](QMenu& menu) { choose(menu, 4); });  // Delete what is now row 0: "b"
     EXPECT_EQ(dialogs.questions, Texts{u"Delete current profile ?"});
     EXPECT_EQ(listed(), QStringList{"c"});
-    EXPECT_EQ(test::readBytes(folder() / "c.bin"), std::vector<unsigned char>(206920, 1));
+    EXPECT_EQ(test::readBytes(folder() / "c.bin"), test::profileBytes(206920, 1));
 }
 
 TEST_F(ConfigureDlgTest, TheContextMenuActsOnTheProfileUnderThePointer) {
@@ -227,7 +228,7 @@ TEST_F(ConfigureDlgTest, TheContextMenuActsOnTheProfileUnderThePointer) {
         const QString prefix = language == kLanguageChinese ? QString::fromUtf8("复制  ") : QStringLiteral("Copy of  ");
         EXPECT_TRUE(listed().contains(prefix + "b")) << listed().join('|').toStdString();
         EXPECT_EQ(test::readBytes(folder() / (prefix + "b.bin").toStdString()),
-                  std::vector<unsigned char>(206920, 2));
+                  test::profileBytes(206920, 2));
     }
 }
 
@@ -238,10 +239,10 @@ TEST_F(ConfigureDlgTest, RenameInPlaceMovesTheFileAndATakenNameIsUndone) {
     rename(0, "b");
     EXPECT_EQ(dialogs.messages, Texts{u"A profile with this name exists already."});
     EXPECT_EQ(listed(), (QStringList{"a", "b"}));
-    EXPECT_EQ(test::readBytes(folder() / "a.bin"), std::vector<unsigned char>(206920, 1));
+    EXPECT_EQ(test::readBytes(folder() / "a.bin"), test::profileBytes(206920, 1));
     rename(0, QString::fromUtf8("Zocken 配置"));
     EXPECT_EQ(listed(), (QStringList{"b", QString::fromUtf8("Zocken 配置")}));
-    EXPECT_EQ(test::readBytes(folder() / "Zocken 配置.bin"), std::vector<unsigned char>(206920, 1));
+    EXPECT_EQ(test::readBytes(folder() / "Zocken 配置.bin"), test::profileBytes(206920, 1));
     EXPECT_FALSE(fs::exists(folder() / "a.bin"));
 }
 
@@ -257,7 +258,7 @@ TEST_F(ConfigureDlgTest, SaveAndLoadFromTheMenuUseTheInjectedChoosers) {
 
     dialogs.files = {folder() / "b.bin"};
     withContextMenu(0, [](QMenu& menu) { choose(menu, 3); });  // Load
-    EXPECT_EQ(image->working.mouseData.GameMode, 2);
+    EXPECT_EQ(image->working.mouseData.GameMode, test::profileBytes(206920, 2)[offsetof(MouseData, GameMode)]);
     EXPECT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -4,9 +4,9 @@
 #include <functional>
 #include <random>
 
-#include "device/keyboardranges.h"
 #include "keymap/keytables.h"
 #include "lighting/effecttable.h"
+#include "settings/keyboardranges.h"
 #include "linkfixture.h"
 
 namespace orvane {

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/hostaction.h"
-#include "device/keyboardranges.h"
 #include "fuzztarget.h"
 #include "keymap/modifiedkeys.h"
+#include "settings/keyboardranges.h"
 #include "settings/settingsfiles.h"
 
 namespace {

@@ -1,14 +1,15 @@
 // A profile file of any content and profile names of any bytes: the folder
 // scanned, the file loaded into the working copy, copied, renamed and
 // deleted. Nothing is ever written outside the profile folder, the loaded
-// file itself is left as it was, and what would reach the keyboard is in range.
+// file itself is left as it was, a refused one changes no profile, and what
+// would reach the keyboard is in range.
 //
 // Input: a language byte, a name length, the name, then the file's bytes.
 #include <memory>
 #include <set>
 
-#include "device/keyboardranges.h"
 #include "fuzztarget.h"
+#include "settings/keyboardranges.h"
 #include "settings/profiles.h"
 #include "settings/settingsfiles.h"
 
@@ -45,8 +46,15 @@ ORVANE_FUZZ_TARGET(profile_file) {
     profiles.scan();
     ORVANE_FUZZ_CHECK(profiles.names().size() == 1);
     profiles.select(0);
-    profiles.loadProfile(*image, root / "chosen.bin");
+    const auto profileBefore = fuzz::readFile(folder / "Profile_1.bin");
+    const ProfileOutcome loaded = profiles.loadProfile(*image, root / "chosen.bin");
     ORVANE_FUZZ_CHECK(fuzz::readFile(root / "chosen.bin") == std::vector<std::uint8_t>(file.begin(), file.end()));
+    if (loaded.status == ProfileStatus::Done) {
+        // Only what the keyboard accepts is taken over a profile.
+        ORVANE_FUZZ_CHECK(outOfRangeFields(image->working.mouseData).empty());
+    } else if (loaded.status == ProfileStatus::Failed) {
+        ORVANE_FUZZ_CHECK(fuzz::readFile(folder / "Profile_1.bin") == profileBefore);
+    }
     auto sent = std::make_unique<MouseData>(image->working.mouseData);
     keepInKeyboardRanges(*sent, image->saved.mouseData);
     ORVANE_FUZZ_CHECK(outOfRangeFields(*sent).empty());

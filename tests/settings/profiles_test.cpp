@@ -11,6 +11,7 @@
 #include "settings/keycodes.h"
 #include "settings/profiles.h"
 #include "settings/settingsfiles.h"
+#include "support/profilebytes.h"
 #include "support/readfault.h"
 #include "support/tempdir.h"
 
@@ -18,17 +19,12 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
+using test::profileBytes;
+using test::randomBytes;
 using test::readBytes;
 using test::writeBytes;
 using Names = std::vector<std::string>;
 using Bytes = std::vector<unsigned char>;
-
-Bytes randomBytes(std::size_t n, unsigned seed) {
-    std::mt19937 gen(seed);
-    Bytes v(n);
-    for (auto& b : v) b = static_cast<unsigned char>(gen());
-    return v;
-}
 
 // Whether a message holds a text (ASCII, or given as UTF-16).
 bool has(const std::u16string& message, std::u16string_view text) {
@@ -50,6 +46,9 @@ protected:
     fs::path folder() const { return dir.path() / "Configure"; }
     void file(const std::string& name, std::size_t size = 10060, unsigned seed = 1) {
         writeBytes(folder() / name, randomBytes(size, seed));
+    }
+    void profileFile(const std::string& name, std::size_t size, unsigned seed) {
+        writeBytes(folder() / name, profileBytes(size, seed));
     }
     void selectName(const std::string& name) {
         const auto& names = manager.names();
@@ -322,8 +321,8 @@ TEST_F(Profiles, SaveAndLoadRefuseTheUtilitysOwnFiles) {
 }
 
 TEST_F(Profiles, LoadTakesTheChosenFileAndWritesItIntoTheSelectedProfile) {
-    file("p.bin", 206920, 3);
-    file("q.bin", 206920, 4);
+    profileFile("p.bin", 206920, 3);
+    profileFile("q.bin", 206920, 4);
     manager.scan();
     EXPECT_EQ(manager.loadProfile(*image, folder() / "q.bin").message, u"Please select a profile to Open\n");
     manager.select(0);
@@ -331,10 +330,10 @@ TEST_F(Profiles, LoadTakesTheChosenFileAndWritesItIntoTheSelectedProfile) {
     const Bytes working = imageBytes(*image);
     EXPECT_EQ(manager.loadProfile(*image, std::nullopt).status, ProfileStatus::Ignored);
     EXPECT_EQ(imageBytes(*image), working);
-    EXPECT_EQ(readBytes(folder() / "p.bin"), randomBytes(206920, 3));
+    EXPECT_EQ(readBytes(folder() / "p.bin"), profileBytes(206920, 3));
 
     ASSERT_EQ(manager.loadProfile(*image, folder() / "q.bin").status, ProfileStatus::Done);
-    Bytes expected = randomBytes(206920, 4);
+    Bytes expected = profileBytes(206920, 4);
     EXPECT_TRUE(std::equal(expected.begin(), expected.begin() + 10060, imageBytes(*image).begin()));
     // The key codes of positions 0..107 are stamped as at every load.
     EXPECT_EQ(image->working.keyAssignments.records[0].keyCode, VirtualKeyDefaults[0]);
@@ -375,12 +374,12 @@ TEST_F(Profiles, LoadOfAProfileWithoutKeyboardSettingsKeepsTheWorkingState) {
 }
 
 TEST_F(Profiles, LoadOfADeviceOnlyProfileKeepsTheKeyAssignments) {
-    file("old.bin", 10060, 5);
+    profileFile("old.bin", 10060, 5);
     manager.scan();
     manager.select(0);
     image->working.keyAssignments.records[3].mapType = TYPE_BASIC;
     ASSERT_EQ(manager.loadProfile(*image, folder() / "old.bin").status, ProfileStatus::Done);
-    EXPECT_EQ(std::memcmp(&image->working.mouseData, randomBytes(10060, 5).data(), 10060), 0);
+    EXPECT_EQ(std::memcmp(&image->working.mouseData, profileBytes(10060, 5).data(), 10060), 0);
     EXPECT_EQ(image->working.keyAssignments.records[3].mapType, TYPE_BASIC);
     EXPECT_EQ(readBytes(folder() / "old.bin").size(), 206920u);
 }
@@ -401,8 +400,11 @@ TEST_F(Profiles, LoadOfADamagedFileChangesNothing) {
         {"short of the key assignments", 100000, std::nullopt, "incomplete (100000 bytes)"},
         {"fails at open", 206920, test::ScopedReadFault::At::Open, "could not be read"},
         {"fails part way", 206920, test::ScopedReadFault::At::LaterRead, "could not be read"},
+        {"a firmware image", 300000, std::nullopt, "is not a profile (300000 bytes"},
+        {"one byte over", 206921, std::nullopt, "is not a profile (206921 bytes"},
+        {"a profile's size, values the keyboard refuses", 206920, std::nullopt, "does not accept"},
     };
-    file("p.bin", 206920, 3);
+    profileFile("p.bin", 206920, 3);
     manager.scan();
     manager.select(0);
     image->working.mouseData.GameMode = 1;
@@ -419,7 +421,7 @@ TEST_F(Profiles, LoadOfADamagedFileChangesNothing) {
         EXPECT_TRUE(has(outcome.message, c.says))
             << c.what;
         EXPECT_EQ(imageBytes(*image), working) << c.what;
-        EXPECT_EQ(readBytes(folder() / "p.bin"), randomBytes(206920, 3)) << c.what;
+        EXPECT_EQ(readBytes(folder() / "p.bin"), profileBytes(206920, 3)) << c.what;
     }
 }
 
@@ -508,7 +510,7 @@ TEST_F(Profiles, ANameContainingBinActsOnItsOwnFile) {
     EXPECT_EQ(readBytes(folder() / "a.bin.bin").at(offsetof(MouseData, GameMode)), 1);
     EXPECT_EQ(readBytes(folder() / "a.bin"), first);
 
-    writeBytes(dir.path() / "chosen.bin", randomBytes(206920, 3));
+    writeBytes(dir.path() / "chosen.bin", profileBytes(206920, 3));
     selectName("a.bin");
     ASSERT_EQ(manager.loadProfile(*image, dir.path() / "chosen.bin").status, ProfileStatus::Done);
     const Bytes loaded = readBytes(folder() / "a.bin.bin");

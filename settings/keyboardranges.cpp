@@ -1,4 +1,4 @@
-#include "device/keyboardranges.h"
+#include "settings/keyboardranges.h"
 
 #include <algorithm>
 
