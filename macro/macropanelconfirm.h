@@ -17,7 +17,7 @@ namespace orvane {
 std::optional<PanelMessage> confirmMacroPanel(SettingsImage& image, MacroPanelController& panel,
                                               const std::filesystem::path& dataFolder);
 
-// The message of a failed write of the macro files.
-PanelMessage macroSaveFailedMessage(std::int16_t languageCode);
+// The message of a failed write of the macro files: which was kept and which not.
+PanelMessage macroSaveFailedMessage(std::int16_t languageCode, MacroFilesWritten written);
 
 }  // namespace orvane

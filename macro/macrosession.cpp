@@ -273,13 +273,14 @@ void MacroSession::endCapture() {
     removeHook();
 }
 
-bool confirmMacroManager(SettingsImage& image, MacroSession& session,
-                         const std::filesystem::path& dataFolder) {
+MacroFilesWritten confirmMacroManager(SettingsImage& image, MacroSession& session,
+                                      const std::filesystem::path& dataFolder) {
     session.confirm(image.macroStore);
     fillMacroSlots(image.working.mouseData, image.macroStore);
-    const bool keymap = writeKeymapFromWorking(image, dataFolder);
-    const bool macros = writeMacroFile(image, dataFolder);
-    return keymap && macros;
+    MacroFilesWritten written;
+    written.keymap = writeKeymapFromWorking(image, dataFolder);
+    written.macros = writeMacroFile(image, dataFolder);
+    return written;
 }
 
 }  // namespace orvane

@@ -132,11 +132,17 @@ private:
     bool hookInstalled_ = false;
 };
 
+// Which of the two files the macro manager's OK wrote.
+struct MacroFilesWritten {
+    bool keymap = false;
+    bool macros = false;
+    bool all() const { return keymap && macros; }
+};
+
 // What the main window does when the macro manager ends with OK: the working
 // store goes back over MacroStore, MacroSlots are refilled from it, then
-// keymap.bin (working copies) and MacroDefine.bin are written. Returns whether
-// both files were written.
-bool confirmMacroManager(SettingsImage& image, MacroSession& session,
+// keymap.bin (working copies) and MacroDefine.bin are written.
+MacroFilesWritten confirmMacroManager(SettingsImage& image, MacroSession& session,
                          const std::filesystem::path& dataFolder);
 
 }  // namespace orvane

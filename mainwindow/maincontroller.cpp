@@ -109,7 +109,13 @@ void MainWindowController::editKeyAssignment(std::uint8_t position) {
     loadKeymapFile(image_, dataFolder_, KeymapPart::KeyAssignmentsOnly);
     tellUnreadableFiles();
     if (!host_.runKeyAssignment(position, pending_)) return;
-    confirmKeyAssignment(image_, pending_, position, dataFolder_);
+    const AssignmentResult result = confirmKeyAssignment(image_, pending_, position, dataFolder_);
+    // An unreadable keymap.bin is left alone on purpose and was told of already.
+    if (result == AssignmentResult::WriteFailed && !image_.unreadableFiles.keymap) {
+        const std::int16_t language = image_.languageCode;
+        host_.showMessage(keymapNotWrittenText(dataFolder_ / kKeymapFileName, language),
+                          unreadableFileCaption(language));
+    }
 }
 
 void MainWindowController::onMouseMove(int x, int y, bool leftButtonDown) {

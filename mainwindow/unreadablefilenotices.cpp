@@ -44,6 +44,16 @@ std::u16string unreadableFileText(const std::filesystem::path& file, std::int16_
            u"permissions, then start the utility again.";
 }
 
+std::u16string keymapNotWrittenText(const std::filesystem::path& file, std::int16_t languageCode) {
+    const std::u16string path = shownPath(file);
+    if (languageCode == kLanguageChinese) {
+        return u"无法写入设置文件：\n" + path + u"\n\n按键的新设定已生效，按“保存”后会发送到键盘，但没有保存到此文件。";
+    }
+    return u"The settings file\n" + path +
+           u"\ncould not be written.\n\nThe key's new assignment is in use and reaches the keyboard "
+           u"with Save, but it is not kept in this file.";
+}
+
 std::u16string_view unreadableFileCaption(std::int16_t languageCode) {
     return languageCode == kLanguageChinese ? u"警告" : u"Warning";
 }

@@ -25,6 +25,8 @@ private:
 };
 
 std::u16string unreadableFileText(const std::filesystem::path& file, std::int16_t languageCode);
+// A key assignment is in use but keymap.bin could not be written.
+std::u16string keymapNotWrittenText(const std::filesystem::path& file, std::int16_t languageCode);
 std::u16string_view unreadableFileCaption(std::int16_t languageCode);
 
 }  // namespace orvane

@@ -154,7 +154,7 @@ TEST(MacroSession, ConfirmingTheManagerFillsSlotsAndWritesBothFiles) {
     session.open(image->macroStore);
     session.toggleLoops();
     session.setLoopText(u"258");
-    ASSERT_TRUE(confirmMacroManager(*image, session, dir.path()));
+    ASSERT_TRUE(confirmMacroManager(*image, session, dir.path()).all());
     const auto slot = macroSlot(image->working.mouseData, 0);
     EXPECT_EQ(slot[0], 0x01);  // 258 big-endian
     EXPECT_EQ(slot[1], 0x02);
@@ -165,7 +165,7 @@ TEST(MacroSession, ConfirmingTheManagerFillsSlotsAndWritesBothFiles) {
     const auto keymap = test::readBytes(dir / "keymap.bin");
     ASSERT_EQ(keymap.size(), kKeymapFileSize);
     EXPECT_EQ(keymap[offsetof(MouseData, MacroSlots)], 0x01);
-    EXPECT_FALSE(confirmMacroManager(*image, session, dir / "missing"));
+    EXPECT_FALSE(confirmMacroManager(*image, session, dir / "missing").keymap);
 }
 
 TEST(MacroSession, ConfirmingLeavesAnUnreadableMacroFileAlone) {
@@ -177,7 +177,9 @@ TEST(MacroSession, ConfirmingLeavesAnUnreadableMacroFileAlone) {
     image->macroStore = *test::storeWith({{u"A", {0x01, 0x41, 0x81, 0x41}}});
     MacroSession session(kLanguageEnglish);
     session.open(image->macroStore);
-    EXPECT_FALSE(confirmMacroManager(*image, session, dir.path()));
+    const MacroFilesWritten written = confirmMacroManager(*image, session, dir.path());
+    EXPECT_FALSE(written.macros);
+    EXPECT_TRUE(written.keymap);
     EXPECT_EQ(test::readBytes(dir / "MacroDefine.bin"), unread);
     EXPECT_EQ(macroSlot(image->working.mouseData, 0)[3], 0x04);  // the keyboard still gets it
     EXPECT_EQ(test::readBytes(dir / "keymap.bin").size(), kKeymapFileSize);

@@ -137,7 +137,15 @@ TEST_F(KeysFollowMacros, OkOfThePanelRenumbersWritesBothFilesAndReportsAFailedWr
     ASSERT_TRUE(failed);
     EXPECT_EQ(image->working.keyAssignments.records[30].mapData[2], 4);
     EXPECT_EQ(failed->caption, u"Macro Manager");
-    EXPECT_EQ(macroSaveFailedMessage(kLanguageChinese).caption, u"宏管理");
+    EXPECT_EQ(failed->text.find(u"MacroDefine.bin and keymap.bin could not be written"), 0u);
+    // With keymap.bin unreadable the macros still reach MacroDefine.bin, and
+    // the message says so rather than that nothing was saved.
+    image->unreadableFiles.keymap = true;
+    panel.open(image->macroStore);
+    const auto kept = confirmMacroPanel(*image, panel, dir.path());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->text.find(u"The macros were saved in MacroDefine.bin, but keymap.bin"), 0u);
+    EXPECT_EQ(macroSaveFailedMessage(kLanguageChinese, {}).caption, u"宏管理");
 }
 
 }  // namespace

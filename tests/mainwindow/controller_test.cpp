@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,8 +60,10 @@ struct RecordingHost : MainWindowHost {
     void factoryResetKeyboard() override { calls.push_back("factoryReset"); }
     void runMacroManager() override { calls.push_back("macroManager"); }
     void runProfileManager() override { calls.push_back("profileManager"); }
+    std::function<void()> whilePanelOpen;
     bool runKeyAssignment(std::uint8_t, PendingAssignment& pending) override {
         calls.push_back("keyAssignment");
+        if (whilePanelOpen) whilePanelOpen();
         // The panel's answer: disable the key, or leave it as it is.
         pending.mapType = Type_NONE;
         pending.KeyEnabled = enableAfterApply ? 1 : 0;
@@ -285,6 +288,22 @@ TEST_F(ControllerTest, KeyClicksOpenTheAssignmentPanelOrTheColourChooser) {
     EXPECT_EQ(keyColorTable(data(), 1)[e + 1], 1);
     EXPECT_EQ(keyColorTable(data(), 1)[e + 3], 3);
     EXPECT_EQ(keyColorTable(data(), 0)[e + 1], 0);  // DIY1 keeps its own colours
+}
+
+TEST_F(ControllerTest, AKeyAssignmentThatCannotBeWrittenIsToldOnce) {
+    image->languageCode = kLanguageEnglish;
+    host.panelOk = true;
+    host.enableAfterApply = false;  // the panel disables the key
+    // The disk refuses keymap.bin while the panel is open: a folder takes its name.
+    host.whilePanelOpen = [this] {
+        std::filesystem::remove(dir / "keymap.bin");
+        std::filesystem::create_directories(dir / "keymap.bin" / "blocked");
+    };
+    click(304 + 30, 80 + 120);  // Esc
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find(u"could not be written"), std::u16string::npos);
+    EXPECT_NE(host.messages[0].find(u"keymap.bin"), std::u16string::npos);
+    EXPECT_FALSE(isKeyEnabled(data(), deviceSlotOfPosition(0)));  // the change itself is in use
 }
 
 TEST_F(ControllerTest, UnreadableFilesAreToldOfOnceAndNoRegionWritesThem) {
