@@ -20,8 +20,8 @@ PanelMessage macroSaveFailedMessage(std::int16_t languageCode, MacroFilesWritten
                 u"Macro Manager"};
     }
     if (written.keymap) {
-        return {u"keymap.bin was written, but MacroDefine.bin could not be: the macro changes are not saved "
-                u"on disk.\n",
+        return {u"keymap.bin was written, but MacroDefine.bin could not be written: the macro changes are "
+                u"not saved on disk.\n",
                 u"Macro Manager"};
     }
     return {u"MacroDefine.bin and keymap.bin could not be written: the macro changes are not saved on disk.\n",

@@ -127,7 +127,7 @@ TEST_F(MacroManagerWindow, AFileThatCannotBeWrittenIsToldToTheUser) {
         click(panel, kOk);
     });
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find(u"could not be written"), std::u16string::npos);
+    EXPECT_NE(dialogs.messages[0].find(u"MacroDefine.bin could not be written"), std::u16string::npos);
 }
 
 }  // namespace
