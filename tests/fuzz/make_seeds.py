@@ -89,6 +89,12 @@ def main(state_file):
                       13, 0, 0, 0x42, 1, 0x82, 2, 0, 2, 0x83, 0, 0x84, 1, 5, 0, 0x2C, 1, 0])
     put("macro_edit", "record-insert-edit", macros + commands)
 
+    # Record Ctrl+C until the macro is full, OK with a key set to its macro,
+    # delete a macro before it, OK, then the main window's Cancel.
+    full = bytes([3, 1, 0, 0]) + bytes([6, 3, 6, 2, 9, 2, 9, 3]) * 24 + bytes([0, 0])
+    panel = bytes([13, 1, 3, 1, 2, 0, 13, 5, 13, 4, 3, 3, 6, 0, 12, 0, 13, 3])
+    put("macro_panel", "full-delete-cancel", full + panel)
+
     # The link: events first, then the command interface's transfers in the
     # order of an arrival (a send takes a control byte, a reply 1 + 9 bytes,
     # a data report 1 + 65 bytes).

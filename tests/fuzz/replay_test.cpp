@@ -37,6 +37,7 @@ void replay(const char* target) {
 
 TEST(FuzzReplay, KeymapFile) { replay("keymap_file"); }
 TEST(FuzzReplay, MacroFile) { replay("macro_file"); }
+TEST(FuzzReplay, MacroPanel) { replay("macro_panel"); }
 TEST(FuzzReplay, VersionFile) { replay("version_file"); }
 TEST(FuzzReplay, ProfileFile) { replay("profile_file"); }
 TEST(FuzzReplay, MacroStream) { replay("macro_stream"); }
