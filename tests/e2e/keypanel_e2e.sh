@@ -213,6 +213,15 @@ read -r nx ny < <(origin_of "$(window_of '^Key Assignment$')")
 px=$nx py=$ny
 panel_click 310 10
 wait_for panel_closed || fail "the close button did not close the panel"
+# A look at the Single/Combine page, then Cancel and the main window's Save:
+# E still starts its program.
+open_key 130 186
+tab 0
+panel_cancel
+main_click 950 620
+rm -f "$progdir/ran.txt"
+echo 21 > "$work/VirtualKeyboard.press"
+wait_for test -f "$progdir/ran.txt" || fail "after a tab switch and Cancel E no longer starts its program"
 stop_app
 [ "$(bytes "$(record 44)" 2)" = "4505" ] || fail "Cancel and close changed record 44"
 

@@ -4,6 +4,10 @@
 #   English: open the macro manager, New, Start Recording, type "ab", Stop,
 #   OK, Save in the main window; then MacroDefine.bin, keymap.bin and the
 #   keyboard's macro slot 0 must hold the macro.
+#   Held keys and renumbering: record Ctrl+C as Macro_002 and stop while Ctrl
+#   is still down (the macro gets its release); Q plays Macro_002; delete
+#   Macro_001, OK, Cancel the main window: Q follows its macro to slot 0 in
+#   keymap.bin, and the next Save sends slot and key together.
 #   Chinese: open the panel on that macro, look at it and its menu, Cancel.
 # Screenshots of the open panel and its context menu go to the folder given
 # as the second argument.
@@ -102,13 +106,13 @@ wait_for 50 bash -c '! xdotool search --onlyvisible --name "Macro Manager"' || f
 click "$main" 950 620    # Save
 # The keyboard keeps its state in its file (MouseData first, macro slots at
 # byte 1304): wait until Save has reached it.
+macros=$work/MacroDefine.bin
 bytes() { od -A n -t x1 -v -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 slot_sent() { [ "$(bytes "$work/VirtualKeyboard.bin" 1304 4)" = "00 01 01 04" ]; }
 wait_for 100 slot_sent || fail "Save did not send the macro slot"
 stop_app
 
 # MacroDefine.bin: name, loop count 1, option 0, device then host events.
-macros=$work/MacroDefine.bin
 [ "$(stat -c %s "$macros")" = 169860 ] || fail "MacroDefine.bin has the wrong size"
 [ "$(bytes "$macros" 0 20)" = "4d 00 61 00 63 00 72 00 6f 00 5f 00 30 00 30 00 31 00 00 00" ] \
     || fail "the macro is not named Macro_001: $(bytes "$macros" 0 20)"
@@ -126,6 +130,60 @@ dump=$("$work/orvanectl" dump) || fail "orvanectl dump failed"
 grep -q "Macro slots holding data: 0$" <<<"$dump" || fail "the keyboard holds no macro: $dump"
 grep -q "macro slot 0: loops 1, events 01 04 81 04 01 05 81 05$" <<<"$dump" \
     || fail "the keyboard's macro slot 0 differs: $(grep 'macro slot' <<<"$dump")"
+
+# ---- a key held when the recording stops; a delete, OK and the main Cancel ------------
+start_app
+open_panel "Macro Manager"
+click "$panel" 45 380    # New: Macro_002
+click "$panel" 330 112   # Start Recording
+xdotool keydown 37; sleep 0.15; xdotool key 54; sleep 0.15   # left Ctrl held, c
+click "$panel" 330 112   # Stop Recording, Ctrl still down
+xdotool keyup 37; sleep 0.2
+click "$panel" 305 412   # OK
+wait_for 50 bash -c '! xdotool search --onlyvisible --name "Macro Manager"' || fail "OK did not close the panel"
+stop_app
+# Macro_002 (record 1, 894 bytes on) lets go of Ctrl: press, C, release C, release Ctrl.
+[ "$(bytes "$macros" $((894 + 703)) 10)" = "01 a2 01 43 81 43 81 a2 00 00" ] \
+    || fail "Macro_002 keeps Ctrl held: $(bytes "$macros" $((894 + 703)) 10)"
+
+# Q (record 42, device entry 9 at byte 792 + 36) plays Macro_002 from slot 1,
+# on the keyboard and in keymap.bin.
+python3 - "$work/keymap.bin" <<'PY'
+import sys
+path = sys.argv[1]
+data = bytearray(open(path, "rb").read())
+record = 10060 + 42 * 772
+data[record + 1] = 2                      # TYPE_MACRO
+data[record + 2:record + 6] = bytes([4, 1, 1, 0])
+data[828:832] = bytes([4, 1, 1, 0])
+open(path, "wb").write(data)
+PY
+"$work/orvanectl" apply "$work/keymap.bin" >/dev/null || fail "orvanectl apply failed"
+[ "$(bytes "$work/VirtualKeyboard.bin" 828 4)" = "04 01 01 00" ] || fail "the keyboard did not take Q's macro"
+
+start_app
+open_panel "Macro Manager"
+click "$panel" 105 380   # Delete Macro_001, the selected one
+question_open() { [ "$(xdotool search --onlyvisible --name "^Macro Manager$" | wc -l)" -ge 2 ]; }
+wait_for 50 question_open || fail "no question before the delete"
+xdotool key Return          # "Confirm to delete?": OK
+question_closed() { ! question_open; }
+wait_for 50 question_closed || fail "the question stayed open"
+click "$panel" 305 412   # OK
+wait_for 50 bash -c '! xdotool search --onlyvisible --name "Macro Manager"' || fail "OK did not close the panel"
+click "$main" 890 620    # the main window's Cancel: hidden to the tray
+record42() { bytes "$work/keymap.bin" $((10060 + 42 * 772 + 1)) 5; }
+q_follows() { [ "$(record42)" = "02 04 01 00 00" ] && [ "$(bytes "$work/keymap.bin" 828 4)" = "04 01 00 00" ]; }
+wait_for 50 q_follows || fail "after Cancel Q does not play its macro in slot 0: $(record42), $(bytes "$work/keymap.bin" 828 4)"
+"$work/orvane" >/dev/null 2>&1 || true   # a second start shows the window again
+wait_for 100 xdotool search --onlyvisible --name "Customization Utility" || fail "the window did not come back"
+click "$main" 950 620    # Save
+sent() { [ "$(bytes "$work/VirtualKeyboard.bin" 828 4)" = "04 01 00 00" ] &&
+         [ "$(bytes "$work/VirtualKeyboard.bin" 1304 10)" = "00 01 01 e0 01 06 81 06 81 e0" ]; }
+wait_for 100 sent || fail "Save did not send Q and its macro together: $(bytes "$work/VirtualKeyboard.bin" 828 4) / $(bytes "$work/VirtualKeyboard.bin" 1304 10)"
+stop_app
+[ "$(bytes "$macros" 0 20)" = "4d 00 61 00 63 00 72 00 6f 00 5f 00 30 00 30 00 32 00 00 00" ] \
+    || fail "Macro_002 is not in slot 0 of MacroDefine.bin"
 
 # ---- Chinese: the panel on the recorded macro, its menu, Cancel ----------------------
 printf '[General]\nLanguage=CHS\n' >"$XDG_CONFIG_HOME/ZX417.conf"
