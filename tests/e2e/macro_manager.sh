@@ -139,6 +139,7 @@ click "$panel" 330 112   # Start Recording
 xdotool keydown 37; sleep 0.15; xdotool key 54; sleep 0.15   # left Ctrl held, c
 click "$panel" 330 112   # Stop Recording, Ctrl still down
 xdotool keyup 37; sleep 0.2
+shot en-held-ctrl.png
 click "$panel" 305 412   # OK
 wait_for 50 bash -c '! xdotool search --onlyvisible --name "Macro Manager"' || fail "OK did not close the panel"
 stop_app
