@@ -16,26 +16,11 @@ namespace {
 using Names = std::vector<std::u16string>;
 constexpr std::uint8_t kCtrl = 0xA2, kC = 0x43, kA = 0x41, kB = 0x42, kEsc = 0x1B;
 
-struct Host final : MacroPanelHost {
-    Names messages;
-    std::vector<bool> ended;
-    void showMessage(const PanelMessage& m) override { messages.push_back(m.text); }
-    bool confirm(const PanelMessage&) override { return true; }
-    void endPanel(bool ok) override { ended.push_back(ok); }
-    void startWindowDrag() override {}
-};
-
-constexpr int kRecordX = 300, kRecordY = 110;
-constexpr int kNewX = 40, kNewY = 380;
-constexpr int kDeleteX = 100, kDeleteY = 380;
-constexpr int kOkX = 300, kOkY = 410;
-constexpr int kCancelX = 360, kCancelY = 410;
-
 class CaptureEnd : public ::testing::Test {
 public:  // the table rows act on the fixture
     test::FakeClock clock;
     test::FakeHook hook;
-    Host host;
+    test::OkPanelHost host;
     MacroPanelController panel{kLanguageEnglish, hook, clock, host};
     std::unique_ptr<MacroStore> saved;
 
@@ -45,7 +30,8 @@ public:  // the table rows act on the fixture
     }
     const MacroRecord& working(std::size_t slot) const { return panel.session().workingStore().records[slot]; }
     const Names& items() const { return panel.session().events().items(); }
-    void record() { panel.onLButtonUp(kRecordX, kRecordY); }
+    void click(test::MacroPanelPoint at) { panel.onLButtonUp(at.x, at.y); }
+    void record() { click(test::kMacroRecord); }
     void down(std::uint8_t vk) { panel.onKey(vk, false); }
     void up(std::uint8_t vk) { panel.onKey(vk, true); }
     void insertAfter(int item) {
@@ -81,11 +67,11 @@ TEST_F(CaptureEnd, EveryWayARecordingEndsReleasesHeldKeysLastPressedFirst) {
     };
     const Row rows[] = {
         {"Stop Recording", [](CaptureEnd& t) { t.record(); }, false},
-        {"New", [](CaptureEnd& t) { t.panel.onLButtonUp(kNewX, kNewY); }, false},
+        {"New", [](CaptureEnd& t) { t.click(test::kMacroNew); }, false},
         {"another macro", [](CaptureEnd& t) { t.panel.onMacroSelected(1); }, false},
         {"an in-place edit", [](CaptureEnd& t) { t.panel.onInPlaceEditBegins(); }, false},
-        {"OK", [](CaptureEnd& t) { t.panel.onLButtonUp(kOkX, kOkY); t.panel.session().confirm(*t.saved); }, true},
-        {"Cancel", [](CaptureEnd& t) { t.panel.onLButtonUp(kCancelX, kCancelY); }, false},
+        {"OK", [](CaptureEnd& t) { t.click(test::kMacroOk); t.panel.session().confirm(*t.saved); }, true},
+        {"Cancel", [](CaptureEnd& t) { t.click(test::kMacroCancel); }, false},
         {"Insert After", [](CaptureEnd& t) { t.insertAfter(0); }, false},
     };
     for (const Row& r : rows) {
@@ -115,7 +101,7 @@ TEST_F(CaptureEnd, DeleteDuringARecordingKeepsTheOtherMacrosWhole) {
     panel.onMacroSelected(1);
     record();
     down(kA);
-    panel.onLButtonUp(kDeleteX, kDeleteY);
+    click(test::kMacroDelete);
     EXPECT_FALSE(capturing());
     up(kA);
     EXPECT_EQ(panel.session().macroNames(), (Names{u"M"}));
@@ -149,7 +135,7 @@ TEST_F(CaptureEnd, AnInsertionEndsOnRecordingSelectionCommandsAndEscape) {
          }, false},
         {"a mouse click", [](CaptureEnd& t) { t.panel.onMenuCommand(kCmdMouseRightClick); }, false},
         {"Escape", [](CaptureEnd& t) { t.down(kEsc); t.up(kEsc); }, false},
-        {"New", [](CaptureEnd& t) { t.panel.onLButtonUp(kNewX, kNewY); }, false},
+        {"New", [](CaptureEnd& t) { t.click(test::kMacroNew); }, false},
         {"an in-place edit", [](CaptureEnd& t) { t.panel.onInPlaceEditBegins(); }, false},
     };
     for (const Row& r : rows) {

@@ -50,21 +50,17 @@ public:
     }
 
 private:
-    struct PanelHost final : MacroPanelHost {
-        void showMessage(const PanelMessage&) override {}
-        bool confirm(const PanelMessage&) override { return true; }
-        void endPanel(bool) override {}
-        void startWindowDrag() override {}
-    };
     static constexpr std::uint8_t kKeys[] = {0x41, 0x42, 0x43, 0xA2, 0xA0, 0x1B, 0x0D, 0x5B};
+
+    void click(MacroPanelPoint at) { panel_.onLButtonUp(at.x, at.y); }
 
     void step(std::uint8_t op, std::uint8_t arg) {
         MacroSession& session = panel_.session();
         const std::uint8_t key = kKeys[arg % std::size(kKeys)];
         switch (op % 16) {
-            case 0: panel_.onLButtonUp(300, 110); break;  // Record
-            case 1: panel_.onLButtonUp(40, 380); break;   // New
-            case 2: panel_.onLButtonUp(100, 380); break;  // Delete
+            case 0: click(kMacroRecord); break;
+            case 1: click(kMacroNew); break;
+            case 2: click(kMacroDelete); break;
             case 3: panel_.onMacroSelected(static_cast<int>(arg % 5) - 1); break;
             case 4:
             case 5:
@@ -80,10 +76,10 @@ private:
             case 12: panel_.onInPlaceEditBegins(); break;
             case 13:  // the panel ends, then the main window goes on
                 if (arg & 1) {
-                    panel_.onLButtonUp(300, 410);
+                    click(kMacroOk);
                     confirmMacroPanel(*image_, panel_, folder_);
                 } else {
-                    panel_.onLButtonUp(360, 410);
+                    click(kMacroCancel);
                 }
                 mainWindow(arg >> 1);
                 panel_.open(image_->macroStore);
@@ -153,7 +149,7 @@ private:
     std::unique_ptr<SettingsImage> image_ = std::make_unique<SettingsImage>();
     FakeHook hook_;
     FakeClock clock_;
-    PanelHost host_;
+    OkPanelHost host_;
     MacroPanelController panel_{kLanguageEnglish, hook_, clock_, host_};
 };
 

@@ -10,6 +10,7 @@
 #include "keymap/keylabels.h"
 #include "macro/macroevents.h"
 #include "macro/macrokeyhook.h"
+#include "macro/macropanelhost.h"
 #include "macro/performanceclock.h"
 #include "settings/settingsimage.h"
 
@@ -94,5 +95,27 @@ inline bool keysBalance(const MacroRecord& record) {
     }
     return true;
 }
+
+}  // namespace orvane::test
+
+
+namespace orvane::test {
+
+// A point inside each of the panel's regions.
+struct MacroPanelPoint {
+    int x, y;
+};
+inline constexpr MacroPanelPoint kMacroRecord{300, 110}, kMacroNew{40, 380}, kMacroDelete{100, 380},
+    kMacroOk{300, 410}, kMacroCancel{360, 410};
+
+// A panel host that answers every question with OK and keeps the messages.
+struct OkPanelHost final : MacroPanelHost {
+    std::vector<std::u16string> messages;
+    std::vector<bool> ended;
+    void showMessage(const PanelMessage& m) override { messages.push_back(m.text); }
+    bool confirm(const PanelMessage&) override { return true; }
+    void endPanel(bool ok) override { ended.push_back(ok); }
+    void startWindowDrag() override {}
+};
 
 }  // namespace orvane::test

@@ -435,16 +435,10 @@ TEST_F(ControllerTest, SectionHeadersToggleAndPaintAtOnce) {
 // Save and close, so the keys, the slots and MacroDefine.bin keep agreeing.
 class MacroRenumbering : public ControllerTest {
 protected:
-    struct PanelHost final : MacroPanelHost {
-        void showMessage(const PanelMessage&) override {}
-        bool confirm(const PanelMessage&) override { return true; }
-        void endPanel(bool) override {}
-        void startWindowDrag() override {}
-    };
     static constexpr std::size_t kThird = 10, kSecond = 11;  // key positions
     test::FakeHook hook;
     test::FakeClock clock;
-    PanelHost panelHost;
+    test::OkPanelHost panelHost;
     MacroPanelController panel{kLanguageEnglish, hook, clock, panelHost};
 
     void SetUp() override {
@@ -467,7 +461,7 @@ protected:
     void deleteSecondMacroWithOk() {
         panel.open(image->macroStore);
         panel.onMacroSelected(1);
-        panel.onLButtonUp(100, 380);  // Delete
+        panel.onLButtonUp(test::kMacroDelete.x, test::kMacroDelete.y);
         ASSERT_FALSE(confirmMacroPanel(*image, panel, dir.path()));
     }
     // The third macro, C, now plays from slot 1 wherever the key is read.
@@ -518,7 +512,7 @@ TEST_F(MacroRenumbering, TwoDeletesBeforeASaveAddUp) {
     deleteSecondMacroWithOk();   // B goes: C to slot 1
     panel.open(image->macroStore);
     panel.onMacroSelected(0);
-    panel.onLButtonUp(100, 380);  // A goes: C to slot 0
+    panel.onLButtonUp(test::kMacroDelete.x, test::kMacroDelete.y);  // A goes: C to slot 0
     ASSERT_FALSE(confirmMacroPanel(*image, panel, dir.path()));
     controller.cancel();
     EXPECT_EQ(image->working.keyAssignments.records[kThird].mapData[2], 0);
