@@ -18,9 +18,9 @@ public:
     std::uint8_t eventCounter = 0;    // events appended since the last load
     std::uint8_t writePosition = 0;   // where recording appends: the stream end
     std::u16string lastKeyItem;       // text of the last key item recording added
-    // Presses recording appended and presses a pending insertion inserted
-    // whose releases are not in yet. A key in both needs two releases: one
-    // where the insertion goes and one at the end.
+    // Presses a recording appended, and presses a pending insertion
+    // inserted, whose releases are not in yet. Only one of the two captures
+    // runs at a time.
     MacroHeldKeys recordedKeys;
     MacroHeldKeys insertedKeys;
 

@@ -66,10 +66,7 @@ MacroEditOutcome MacroEditor::insertAfter() {
 bool MacroEditor::insertKeyEvent(std::size_t offset, std::uint8_t virtualKey, bool released) {
     MacroEditBuffer& buffer = session_.buffer();
     MacroHeldKeys& inserted = buffer.insertedKeys;
-    // An inserted release lets go of the inserted press only: a press that
-    // recording appended further on still needs its own release.
-    const std::size_t heldAfter =
-        inserted.countAfter(virtualKey, released) + buffer.recordedKeys.count();
+    const std::size_t heldAfter = inserted.countAfter(virtualKey, released);
     if (!buffer.fitsWithReleases(kShortEventSize, heldAfter) ||
         !insertShortMacroEvent(buffer.streams, offset, released, keyUsage(virtualKey),
                                virtualKey)) {
@@ -97,10 +94,7 @@ MacroEditOutcome MacroEditor::capturedKey(std::uint8_t virtualKey, bool released
     MacroEditOutcome outcome;
     if (virtualKey == kEscapeKey) {
         // Escape ends the insertion; the keys it holds are released there.
-        if (!released) {
-            session_.endInsertion();
-            session_.commit();
-        }
+        if (!released) session_.endInsertion();
         return {};
     }
     if (keyUsage(virtualKey) == 0) {

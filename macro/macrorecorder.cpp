@@ -85,12 +85,9 @@ std::optional<std::uint8_t> MacroRecorder::InsertMacroToList(std::uint8_t virtua
     MacroEventList& events = session_.events();
     const bool withPause = session_.recordDelay() && !events.empty();
     unsigned pause = withPause ? pauseMs : 1;
-    // Keys held once this event is in. A release at the end lets go of the
-    // key wherever it was pressed, an insertion left open included.
-    const MacroHeldKeys& inserted = buffer.insertedKeys;
-    const std::size_t heldAfter =
-        buffer.recordedKeys.countAfter(virtualKey, released) +
-        (released ? inserted.countAfter(virtualKey, true) : inserted.count());
+    // Keys held once this event is in (a recording never runs beside an
+    // insertion, so only its own keys count).
+    const std::size_t heldAfter = buffer.recordedKeys.countAfter(virtualKey, released);
     if (released) {
         // A release keeps its pause only while the other held keys' releases
         // still fit behind it; otherwise it goes in without one. Room for a
@@ -107,7 +104,6 @@ std::optional<std::uint8_t> MacroRecorder::InsertMacroToList(std::uint8_t virtua
                                       virtualKey);
     if (!end) return std::nullopt;
     buffer.recordedKeys.took(virtualKey, released);
-    if (released) buffer.insertedKeys.took(virtualKey, true);
     buffer.syncWritePosition();
     if (pause > 1) events.append(delayItemText(pause));
     std::u16string text = keyItemText(virtualKey, released);

@@ -141,11 +141,9 @@ bool MacroSession::newMacro() {
     selected_ = static_cast<int>(std::find(slots_.begin(), slots_.end(), *slot) - slots_.begin());
     events_.clear();
     buffer_.clear();
-    recording = false;
     recordDelay_ = false;
     loops_ = false;
     setLoopText(u"1");
-    removeHook();
     return true;
 }
 
@@ -166,8 +164,6 @@ std::optional<PanelMessage> MacroSession::deleteSelectedMacro() {
     buffer_.clear();
     selected_ = -1;
     selectMacro(std::min(item, static_cast<int>(names_.size()) - 1));
-    removeHook();
-    recording = false;
     return std::nullopt;
 }
 

@@ -15,8 +15,6 @@ namespace orvane {
 
 class MacroSlotMoves {
 public:
-    MacroSlotMoves();
-
     // The macro in `slot` was deleted and the later ones moved down.
     void deleted(std::size_t slot);
     // The slot the macro of keyboard slot `opened` (at opening) is in now;
@@ -25,11 +23,10 @@ public:
     // Whether any keyboard slot moved or went away.
     bool any() const;
     // The same moves in the settings image's encoding.
-    MacroSlotMap map() const;
+    const MacroSlotMap& map() const { return map_; }
 
 private:
-    static constexpr int kGone = -1;
-    std::array<int, kMacroSlotCount> now_{};
+    MacroSlotMap map_{};
 };
 
 // Makes the working key assignment records and device key table follow the

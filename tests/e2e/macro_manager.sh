@@ -96,7 +96,7 @@ start_app
 open_panel "Macro Manager"
 click "$panel" 45 380    # New
 click "$panel" 330 112   # Start Recording
-xdotool key 38; sleep 0.15; xdotool key 56; sleep 0.3   # a, b
+xdotool key 38 key 56     # a, b
 click "$panel" 330 112   # Stop Recording
 shot en-recorded.png
 show_menu en-menu.png
@@ -136,9 +136,10 @@ start_app
 open_panel "Macro Manager"
 click "$panel" 45 380    # New: Macro_002
 click "$panel" 330 112   # Start Recording
-xdotool keydown 37; sleep 0.15; xdotool key 54; sleep 0.15   # left Ctrl held, c
-click "$panel" 330 112   # Stop Recording, Ctrl still down
-xdotool keyup 37; sleep 0.2
+# The server hands key and pointer events over in order: no pause is needed.
+xdotool keydown 37 key 54   # left Ctrl held, c
+click "$panel" 330 112       # Stop Recording, Ctrl still down
+xdotool keyup 37
 shot en-held-ctrl.png
 click "$panel" 305 412   # OK
 wait_for 50 bash -c '! xdotool search --onlyvisible --name "Macro Manager"' || fail "OK did not close the panel"
