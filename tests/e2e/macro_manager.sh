@@ -52,8 +52,10 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/
 export ORVANE_KEYBOARD=virtual QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-# The server picks a free display itself and tells its number.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The server picks a free display itself and tells its number. Without
+# -noreset it resets whenever its last client leaves, and a utility started
+# right after another one ended could not connect during the reset.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -n1 "$work/display")
