@@ -4,12 +4,12 @@
 #include <QSystemTrayIcon>
 #include <cstdlib>
 
-#include "app/orvanedlg.h"
-#include "platform/desktopshell.h"
-#include "platform/qtdialogs.h"
-#include "platform/languagesetting.h"
-#include "platform/singleinstance.h"
-#include "platform/sleeper.h"
+#include "mainwindow/view/orvanedlg.h"
+#include "platform/desktop/desktopshell.h"
+#include "platform/desktop/qtdialogs.h"
+#include "platform/desktop/languagesetting.h"
+#include "platform/desktop/singleinstance.h"
+#include "platform/hid/sleeper.h"
 #include "virtualkeyboard/makehidbackend.h"
 
 namespace orvane {

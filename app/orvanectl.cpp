@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/accessnotice.h"
+#include "mainwindow/model/accessnotice.h"
 #include "device/device.h"
-#include "settings/keyboardranges.h"
+#include "keyboardstate/keyboardranges.h"
 #include "settings/settingsfiles.h"
 #include "settings/datafolders.h"
 #include "virtualkeyboard/makehidbackend.h"

@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "mainwindow/mainwindowstate.h"
-#include "mainwindow/displayrules.h"
-#include "mainwindow/paintall.h"
+#include "mainwindow/model/mainwindowstate.h"
+#include "mainwindow/model/displayrules.h"
+#include "mainwindow/view/paintall.h"
 #include "drawing/skinimages.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 using namespace orvane;
 

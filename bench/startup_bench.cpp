@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/orvanedlg.h"
-#include "platform/desktopshell.h"
-#include "platform/qtdialogs.h"
-#include "platform/sleeper.h"
+#include "mainwindow/view/orvanedlg.h"
+#include "platform/desktop/desktopshell.h"
+#include "platform/desktop/qtdialogs.h"
+#include "platform/hid/sleeper.h"
 #include "virtualkeyboard/virtualhidbackend.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-#include "controls/slidergeometry.h"
+#include "controls/model/slidergeometry.h"
 
 namespace orvane {
 CBitSlider::CBitSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {

@@ -1,6 +1,6 @@
 #include "controls/bitwnd.h"
 
-#include "controls/bititemgeometry.h"
+#include "controls/model/bititemgeometry.h"
 
 #include <QApplication>
 #include <QMouseEvent>

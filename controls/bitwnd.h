@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "controls/bititemgeometry.h"
+#include "controls/model/bititemgeometry.h"
 
 namespace orvane {
 

@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "controls/listboxedit.h"
-#include "platform/privatemessage.h"
+#include "controls/model/listboxedit.h"
+#include "platform/desktop/privatemessage.h"
 
 namespace orvane {
 namespace {

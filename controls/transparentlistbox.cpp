@@ -11,7 +11,7 @@
 
 #include "controls/edithelper.h"
 #include "drawing/resourceimages.h"
-#include "platform/privatemessage.h"
+#include "platform/desktop/privatemessage.h"
 
 namespace orvane {
 namespace {

@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #include "controls/edithelper.h"
-#include "controls/listboxedit.h"
+#include "controls/model/listboxedit.h"
 
 namespace orvane {
 

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "controls/vividtreelayout.h"
+#include "controls/model/vividtreelayout.h"
 
 namespace orvane {
 

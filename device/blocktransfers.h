@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "device/commandhandle.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

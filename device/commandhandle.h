@@ -17,8 +17,8 @@
 #include <span>
 
 #include "device/frame.h"
-#include "platform/hiddevice.h"
-#include "platform/sleeper.h"
+#include "platform/hid/hiddevice.h"
+#include "platform/hid/sleeper.h"
 
 namespace orvane {
 

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "device/commandhandle.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

@@ -10,7 +10,7 @@
 #include "device/frame.h"
 #include "device/keyboardlink.h"
 #include "device/linklistener.h"
-#include "keymap/modifiedkeys.h"
+#include "keyboardstate/modifiedkeys.h"
 #include "device/readall.h"
 #include "device/refreshsteps.h"
 #include "device/trace.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/hidbackend.h"
+#include "platform/hid/hidbackend.h"
 
 namespace orvane {
 

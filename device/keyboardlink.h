@@ -21,9 +21,9 @@
 #include "device/commands.h"
 #include "device/linklistener.h"
 #include "device/writeall.h"
-#include "platform/hidbackend.h"
-#include "platform/sleeper.h"
-#include "settings/settingsimage.h"
+#include "platform/hid/hidbackend.h"
+#include "platform/hid/sleeper.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

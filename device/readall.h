@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "device/commands.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

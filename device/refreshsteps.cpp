@@ -1,6 +1,6 @@
 #include "device/refreshsteps.h"
 
-#include "keymap/modifiedkeys.h"
+#include "keyboardstate/modifiedkeys.h"
 #include "settings/macroslots.h"
 #include "settings/settingsfiles.h"
 

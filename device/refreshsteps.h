@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "device/keyboardlink.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

@@ -7,7 +7,7 @@
 #include "device/blocktransfers.h"
 #include "device/commands.h"
 #include "device/trace.h"
-#include "settings/keyboardranges.h"
+#include "keyboardstate/keyboardranges.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "device/acknowledgement.h"
 #include "device/commandhandle.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

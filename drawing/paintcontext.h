@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "drawing/skincanvas.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "drawing/skinimages.h"
 
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 #include <QDir>
 #include <QFile>

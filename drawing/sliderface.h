@@ -3,7 +3,7 @@
 // face's thumb placement says.
 #pragma once
 
-#include "controls/slidergeometry.h"
+#include "controls/model/slidergeometry.h"
 
 namespace orvane {
 

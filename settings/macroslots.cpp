@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "keymap/keytables.h"
+#include "keyboardstate/keytables.h"
 
 namespace orvane {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

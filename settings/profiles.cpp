@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "settings/atomicfile.h"
-#include "settings/keyboardranges.h"
+#include "keyboardstate/keyboardranges.h"
 #include "settings/settingsfiles.h"
 
 namespace orvane {

@@ -20,7 +20,7 @@
 #include "settings/datafolders.h"
 #include "settings/profilenames.h"
 #include "settings/profiletexts.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "settings/profiletexts.h"
 
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 namespace {

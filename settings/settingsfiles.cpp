@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "settings/keycodes.h"
+#include "keyboardstate/keycodes.h"
 #include "settings/atomicfile.h"
 #include "settings/interruptedwrites.h"
 #include "settings/macroslots.h"

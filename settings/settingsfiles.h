@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "settings/datafolders.h"
-#include "settings/settingsimage.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

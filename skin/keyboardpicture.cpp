@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "mainwindow/keypicturetable.h"
+#include "mainwindow/model/keypicturetable.h"
 #include "skin/skinstyle.h"
 
 namespace orvane::skin {

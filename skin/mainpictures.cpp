@@ -4,7 +4,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
-#include "controls/slidergeometry.h"
+#include "controls/model/slidergeometry.h"
 #include "drawing/resourceimages.h"
 #include "skin/keyboardpicture.h"
 #include "skin/skinstyle.h"

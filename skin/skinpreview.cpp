@@ -8,13 +8,13 @@
 #include <functional>
 #include <memory>
 
-#include "keymap/keytables.h"
-#include "mainwindow/mainwindowstate.h"
-#include "mainwindow/displayrules.h"
-#include "mainwindow/paintall.h"
+#include "keyboardstate/keytables.h"
+#include "mainwindow/model/mainwindowstate.h"
+#include "mainwindow/model/displayrules.h"
+#include "mainwindow/view/paintall.h"
 #include "drawing/skinimages.h"
-#include "mainwindow/sliderface.h"
-#include "settings/settingsimage.h"
+#include "mainwindow/view/sliderface.h"
+#include "keyboardstate/settingsimage.h"
 
 using namespace orvane;
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/hidapibackend.h"
+#include "platform/hid/hidapibackend.h"
 #include "virtualkeyboard/virtualhidbackend.h"
 
 namespace orvane {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/hidbackend.h"
+#include "platform/hid/hidbackend.h"
 
 namespace orvane {
 

@@ -6,7 +6,7 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/sleeper.h"
+#include "platform/hid/sleeper.h"
 #include "virtualkeyboard/virtualkeyboard.h"
 
 namespace orvane {

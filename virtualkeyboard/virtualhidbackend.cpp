@@ -1,6 +1,6 @@
 #include "virtualkeyboard/virtualhidbackend.h"
 
-#include "platform/hidpaths.h"
+#include "platform/hid/hidpaths.h"
 #include "virtualkeyboard/virtualhotplugmonitor.h"
 
 namespace orvane {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/hidbackend.h"
+#include "platform/hid/hidbackend.h"
 #include "virtualkeyboard/virtualkeyboard.h"
 
 namespace orvane {

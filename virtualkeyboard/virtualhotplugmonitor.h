@@ -6,7 +6,7 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/hotplugmonitor.h"
+#include "platform/hid/hotplugmonitor.h"
 #include "virtualkeyboard/virtualkeyboard.h"
 
 namespace orvane {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "keymap/keytables.h"
+#include "keyboardstate/keytables.h"
 #include "settings/atomicfile.h"
 
 namespace orvane {

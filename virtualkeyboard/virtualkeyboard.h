@@ -22,8 +22,8 @@
 #include <span>
 #include <vector>
 
-#include "platform/hotplugmonitor.h"
-#include "settings/settingsimage.h"
+#include "platform/hid/hotplugmonitor.h"
+#include "keyboardstate/settingsimage.h"
 
 namespace orvane {
 

@@ -13,8 +13,9 @@
 #include <string>
 #include <thread>
 
-#include "keymap/keytables.h"
+#include "keyboardstate/keytables.h"
 #include "linkfixture.h"
+#include "support/eventually.h"
 
 namespace orvane::test {
 
@@ -81,17 +82,6 @@ private:
     std::thread thread_;
 };
 
-// Polls a condition until it holds; false only when a hang is the likelier cause.
-template <typename Pred>
-bool eventually(Pred pred) {
-    const auto giveUp = std::chrono::steady_clock::now() + kHangLimit;
-    while (!pred()) {
-        if (std::chrono::steady_clock::now() > giveUp) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
-
 inline std::size_t threadCount() {
     std::size_t n = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) ++n;
@@ -101,7 +91,7 @@ inline std::size_t threadCount() {
 // The system lets a joined thread's entry linger for a moment: the count is
 // waited for, never sampled once.
 inline bool threadsBackTo(std::size_t count) {
-    return eventually([&] { return threadCount() <= count; });
+    return eventually([&] { return threadCount() <= count; }, kHangLimit);
 }
 
 // Which macro slots and colour tables a change touches.
@@ -165,7 +155,7 @@ inline void removeReplugAndSave(VirtualRig& rig, KeyboardLink& link, Spread spre
     if (!rig.keyboard->plugged()) {
         ASSERT_TRUE(rig.listener.waitUntil([&] { return rig.listener.deviceLost >= 1; }));
         // The reader sees its interface gone and ends by itself.
-        ASSERT_TRUE(eventually([&] { return !link.readerRunning(); }));
+        ASSERT_TRUE(eventually([&] { return !link.readerRunning(); }, kHangLimit));
     }
     link.onRemoval();
     ASSERT_FALSE(link.readerRunning());

@@ -6,9 +6,9 @@
 #include <QString>
 
 #include "fuzztarget.h"
-#include "hook/keyhook.h"
-#include "keymap/keylabels.h"
-#include "macro/macroevents.h"
+#include "platform/desktop/keyhook.h"
+#include "keyboardstate/keylabels.h"
+#include "macros/model/macroevents.h"
 
 ORVANE_FUZZ_TARGET(key_capture) {
     using namespace orvane;

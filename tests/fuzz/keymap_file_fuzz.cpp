@@ -3,10 +3,10 @@
 // host action looked up, and whatever reaches the keyboard in range.
 #include <memory>
 
-#include "app/hostaction.h"
+#include "mainwindow/model/hostaction.h"
 #include "fuzztarget.h"
-#include "keymap/modifiedkeys.h"
-#include "settings/keyboardranges.h"
+#include "keyboardstate/modifiedkeys.h"
+#include "keyboardstate/keyboardranges.h"
 #include "settings/settingsfiles.h"
 
 namespace {

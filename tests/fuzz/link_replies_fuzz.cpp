@@ -15,8 +15,8 @@
 
 #include "device/device.h"
 #include "fuzztarget.h"
-#include "mainwindow/displayrules.h"
-#include "platform/hidpaths.h"
+#include "mainwindow/model/displayrules.h"
+#include "platform/hid/hidpaths.h"
 
 namespace {
 

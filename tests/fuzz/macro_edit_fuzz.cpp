@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "fuzztarget.h"
-#include "macro/macro_test_support.h"
-#include "macro/macroeditor.h"
-#include "macro/macrorecorder.h"
-#include "macro/macrosession.h"
+#include "macros/model/macro_test_support.h"
+#include "macros/model/macroeditor.h"
+#include "macros/model/macrorecorder.h"
+#include "macros/model/macrosession.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "fuzztarget.h"
-#include "macro/macrosession.h"
+#include "macros/model/macrosession.h"
 #include "settings/macroslots.h"
 #include "settings/settingsfiles.h"
 

@@ -5,7 +5,7 @@
 //
 // Input: pairs of (command, argument), see macro/macro_panel_walk.h.
 #include "fuzztarget.h"
-#include "macro/macro_panel_walk.h"
+#include "macros/model/macro_panel_walk.h"
 
 ORVANE_FUZZ_TARGET(macro_panel) {
     orvane::test::MacroPanelWalk walk(orvane::fuzz::scratchFolder());

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "fuzztarget.h"
-#include "macro/macroevents.h"
-#include "macro/macrostreams.h"
+#include "macros/model/macroevents.h"
+#include "macros/model/macrostreams.h"
 
 ORVANE_FUZZ_TARGET(macro_stream) {
     using namespace orvane;

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "fuzztarget.h"
-#include "settings/keyboardranges.h"
+#include "keyboardstate/keyboardranges.h"
 #include "settings/profiles.h"
 #include "settings/settingsfiles.h"
 

@@ -2,7 +2,7 @@
 // compared with every version a keyboard can report.
 #include <memory>
 
-#include "app/firmwarecheck.h"
+#include "mainwindow/model/firmwarecheck.h"
 #include "fuzztarget.h"
 #include "settings/settingsfiles.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/keycodes.h"
+#include "keyboardstate/keycodes.h"
 #include "settings/profiles.h"
 #include "settings/settingsfiles.h"
 #include "support/profilebytes.h"

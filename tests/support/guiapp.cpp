@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "support/eventually.h"
+
 namespace {
 
 class QtEnvironment : public testing::Environment {
@@ -12,8 +14,12 @@ public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        orvane::test::eventLoopStep = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
     }
-    void TearDown() override { app_.reset(); }
+    void TearDown() override {
+        orvane::test::eventLoopStep = nullptr;
+        app_.reset();
+    }
 
 private:
     int argc_ = 1;

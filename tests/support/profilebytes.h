@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "settings/keyboardranges.h"
+#include "keyboardstate/keyboardranges.h"
 
 namespace orvane::test {
 

@@ -4,8 +4,11 @@
 
 #include <QApplication>
 
+#include "support/eventually.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    orvane::test::eventLoopStep = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,2 +1,0 @@
-// A file of a high layer; including lower layers is allowed.
-#include "settings/settingsimage.h"

@@ -1,2 +1,0 @@
-// A file of a low layer that reaches up: the layer check must refuse it.
-#include "mainwindow/paintall.h"

@@ -1,0 +1,2 @@
+// A file of a high layer; including lower layers is allowed.
+#include "keyboardstate/settingsimage.h"

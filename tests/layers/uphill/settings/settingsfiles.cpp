@@ -1,0 +1,2 @@
+// A file of a low layer that reaches up: the layer check must refuse it.
+#include "mainwindow/view/paintall.h"
