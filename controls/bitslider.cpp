@@ -32,7 +32,7 @@ void CBitSlider::placeThumb() {
     const ThumbPlacement placed = orvane::placeThumb(thumbWidth_, q, thumbInset_);
     thumbX_ = placed.thumbX;
     thumbY_ = placed.thumbY;
-    if (sliderMoved_) sliderMoved_(reportId_);
+    emit thumbPlaced(reportId_);
 }
 
 int CBitSlider::positionForClick(int x) const {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QSlider>
-#include <functional>
 
 namespace orvane {
 
@@ -14,7 +13,7 @@ class CBitSlider : public QSlider {
 public:
     explicit CBitSlider(QWidget* parent = nullptr);
 
-    // The id sent with SliderMoved.
+    // The id thumbPlaced carries.
     void SetReportId(int id) { reportId_ = id; }
     int reportId() const { return reportId_; }
     void SetThumbInset(int inset) { thumbInset_ = inset; }
@@ -25,12 +24,13 @@ public:
     int ThumbX() const { return thumbX_; }
     int ThumbY() const { return thumbY_; }
 
-    // SliderMoved (1913): called with the report id whenever the thumb is placed.
-    void setSliderMovedHandler(std::function<void(int)> handler) { sliderMoved_ = std::move(handler); }
-
     // Where a press at x (slider coordinates) puts the slider: halfway
     // between two positions goes to the higher one.
     int positionForClick(int x) const;
+
+signals:
+    // Whenever the thumb is placed, with the report id.
+    void thumbPlaced(int reportId);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,7 +50,6 @@ private:
     int thumbX_ = 0;
     int thumbY_ = 0;
     bool dragging_ = false;
-    std::function<void(int)> sliderMoved_;
 };
 
 }  // namespace orvane

@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "controls/model/listboxedit.h"
-#include "platform/desktop/privatemessage.h"
 
 namespace orvane {
 namespace {
@@ -12,7 +10,7 @@ bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 }  // namespace
 
-CEditHelper::CEditHelper(QWidget* parent, QObject* list) : QLineEdit(parent), list_(list) {
+CEditHelper::CEditHelper(QWidget* parent) : QLineEdit(parent) {
     // Its own menu would open a popup that ends the edit under it.
     setContextMenuPolicy(Qt::NoContextMenu);
 }
@@ -30,19 +28,15 @@ void CEditHelper::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
     if (repeat) return;
     if (isEnter(key)) {
-        finished(true);
+        emit finished(true);
     } else if (key == Qt::Key_Escape) {
-        finished(false);
+        emit finished(false);
     }
 }
 
 void CEditHelper::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    finished(true);
-}
-
-void CEditHelper::finished(bool keep) {
-    sendPrivateMessage(list_, kMessageEditorFinished, keep ? 1 : 0, 0);
+    emit finished(true);
 }
 
 }  // namespace orvane

@@ -11,17 +11,13 @@
 
 #include "controls/edithelper.h"
 #include "drawing/resourceimages.h"
-#include "platform/desktop/privatemessage.h"
+#include "platform/desktop/qtstrings.h"
 
 namespace orvane {
 namespace {
 
 constexpr QPoint kBackgroundOrigin(7, 22);  // where bitmap 145 meets the list's corner
 constexpr int kIconInset = 20;              // icons sit this far left of the right edge
-
-QString qs(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Every row has the list's own item height, whatever its text.
 class FixedRowDelegate : public QStyledItemDelegate {
@@ -251,9 +247,10 @@ void CTransparentListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CTransparentListBox::beginEdit(int index) {
     EndEdit(true);
-    sendPrivateMessage(parentWidget(), kMessageEditBegins, 0, 0);
+    emit editBegins();
     if (index >= count()) return;  // the parent changed the list meanwhile
-    auto* editor = new CEditHelper(viewport(), this);
+    auto* editor = new CEditHelper(viewport());
+    connect(editor, &CEditHelper::finished, this, &CTransparentListBox::EndEdit);
     editor->setGeometry(itemRectangle(index).adjusted(0, -2, 0, 2));
     editor->setFont(GetFont());
     editor->setFrame(true);
@@ -284,8 +281,7 @@ void CTransparentListBox::EndEdit(bool keep) {
         const QString old = GetText(index);
         const ListBoxEdit::Kept kept = edit_.keep(old.toStdU16String(), typed.toStdU16String());
         if (kept.value) {
-            sendPrivateMessage(parentWidget(), kMessageEditResult, static_cast<std::uintptr_t>(index),
-                               static_cast<std::intptr_t>(*kept.value));
+            emit editResult(index, static_cast<int>(*kept.value));
         }
         if (kept.newText && index < count()) {
             const std::uintptr_t data = GetItemData(index);
@@ -294,27 +290,15 @@ void CTransparentListBox::EndEdit(bool keep) {
             edit_.moved(placed);
             SetCurSel(placed);
             if (notify_) {
-                sendPrivateMessage(parentWidget(), kMessageItemTextChanged, static_cast<std::uintptr_t>(placed),
-                                   reinterpret_cast<std::intptr_t>(old.utf16()));
+                emit itemTextChanged(placed, old);
             }
             if (edit_.mode() == ListBoxMode::ParentBackground) {
-                sendPrivateMessage(parentWidget(), kMessageEditResult,
-                                   static_cast<std::uintptr_t>(edit_.startIndex()), placed);
+                emit editResult(edit_.startIndex(), placed);
             }
         }
     }
     edit_.finish();
     Redraw();
-}
-
-bool CTransparentListBox::event(QEvent* event) {
-    if (event->type() == PrivateMessageEvent::eventType()) {
-        const auto* message = static_cast<PrivateMessageEvent*>(event);
-        if (message->message() == kMessageEditorFinished) EndEdit(message->wParam() == 1);
-        // 0x6F4 arriving here is not for the list.
-        return true;
-    }
-    return QListWidget::event(event);
 }
 
 void CTransparentListBox::wheelEvent(QWheelEvent* event) {

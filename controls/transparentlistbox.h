@@ -2,7 +2,7 @@
 // of a background (the parent's own pixels in mode 3, bitmap 145 otherwise),
 // draws shadowed text, shows press / release / delay icons in mode 1 and edits
 // an item in place on a double click. The parent hears of edits through the
-// private messages of listboxedit.h, sent synchronously.
+// list's signals, delivered at once, while the list still knows its item.
 #pragma once
 
 #include <QColor>
@@ -31,7 +31,7 @@ public:
     QFont GetFont() const;
     void SetMode(ListBoxMode mode);
     ListBoxMode mode() const { return edit_.mode(); }
-    // Sends 0x8840 after a changed edit (the notify style); on by default.
+    // Emits itemTextChanged after a changed edit (the notify style); on by default.
     void SetNotify(bool notify) { notify_ = notify; }
     // Keeps the items sorted (an edited item moves to its sorted place).
     void SetSorted(bool sorted);
@@ -50,7 +50,7 @@ public:
     // The rectangle an item is drawn in, in viewport coordinates.
     QRect itemRectangle(int index) const;
 
-    // Ends a running edit; keep stores the typed text (0x8841 calls it).
+    // Ends a running edit; keep stores the typed text (the editor's finished calls it).
     void EndEdit(bool keep);
     bool editing() const { return editor_ != nullptr; }
     int itemBeingEdited() const { return edit_.itemBeingEdited(); }
@@ -65,9 +65,16 @@ signals:
     // The person changed the selection (click, drag or key); changes made
     // by the program do not count, as a list box notifies only the former.
     void userSelectionChanged(int index);
+    // An in-place edit is about to begin.
+    void editBegins();
+    // A kept edit: in delay-value mode `index` is the item and `value` the
+    // delay typed; in parent-background mode `index` is where the edited item
+    // was and `value` where it is now.
+    void editResult(int index, int value);
+    // A kept edit changed an item's text; `row` is where it is now, `oldText` what it said.
+    void itemTextChanged(int row, const QString& oldText);
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -33,7 +33,7 @@ enum class OpenOutcome { Opened, NotFound, CannotOpen };
 
 struct ArrivalResult {
     bool commandOpened = false;  // and the keyboard was read: the sliders follow its settings
-    bool eventOpened = false;    // and message 1915 was sent
+    bool eventOpened = false;    // and the refresh was sent
     bool cannotOpen = false;     // an interface was listed but refused
 };
 
@@ -64,7 +64,7 @@ public:
     StartResult openInterfaces();
     // On the user-interface thread after postReadAllFinished: copies what the
     // thread read onto the working and saved MouseData, sets
-    // DeviceFirmwareVersion, sends 1915 (lParam 0) and lets the thread end.
+    // DeviceFirmwareVersion, sends the refresh after a keyboard read and lets the thread end.
     // False when there is nothing to hand over.
     bool finishReadAll(SettingsImage& image);
 

@@ -6,20 +6,20 @@
 
 namespace orvane {
 
-inline constexpr int kMessageKeyEvent = 1912;  // a host-action key was pressed (posted)
-inline constexpr int kMessageSliderMoved = 1913;
-inline constexpr int kMessageRefresh = 1915;   // refresh after a read (sent, waited for)
+// What a refresh follows.
 inline constexpr int kRefreshAfterKeyboardRead = 0;
 inline constexpr int kRefreshAfterProfile = 1;
 
 class LinkListener {
 public:
     virtual ~LinkListener() = default;
-    // 1912 with wParam = code. Called on the reader thread: must not block.
+    // A key whose assignment is a host-side action was pressed. Called on
+    // the reader thread: must not block.
     virtual void postKeyEvent(std::uint8_t code) = 0;
-    // 1915 with the given lParam. Called on the user-interface thread (device
-    // arrival, KeyboardLink::finishReadAll); returns once it is handled.
-    virtual void sendRefresh(int lParam) = 0;
+    // The refresh after a read of the keyboard or a loaded profile (kind:
+    // kRefresh...). Called on the user-interface thread (device arrival,
+    // KeyboardLink::finishReadAll); returns once it is handled.
+    virtual void sendRefresh(int kind) = 0;
     // The start-up read-all thread has read the keyboard. Called on that
     // thread: must not block. The window answers by calling
     // KeyboardLink::finishReadAll on its own thread; the read-all thread

@@ -7,12 +7,12 @@
 namespace orvane {
 
 bool runRefreshSteps(KeyboardLink& link, SettingsImage& image, const std::filesystem::path& dataFolder,
-                     int lParam) {
+                     int kind) {
     // A read of the keyboard brings back its old macro numbering; what the
     // macro manager committed since the last Save still has to reach it.
-    if (lParam == kRefreshAfterKeyboardRead) keepUnsentMacroChanges(image);
+    if (kind == kRefreshAfterKeyboardRead) keepUnsentMacroChanges(image);
     computeModifiedKeyFlags(image.working.mouseData, image.working.keyAssignments, image.modifiedKeyFlags);
-    if (lParam == kRefreshAfterKeyboardRead) link.refreshLightingEffect(image.working.mouseData);
+    if (kind == kRefreshAfterKeyboardRead) link.refreshLightingEffect(image.working.mouseData);
     return writeKeymapFromWorking(image, dataFolder);
 }
 

@@ -1,4 +1,4 @@
-// The window-free steps of the 1915 refresh handler; the window adds the
+// The window-free steps of the refresh after a read; the window adds the
 // sliders, repaint and checks.
 #pragma once
 
@@ -10,9 +10,9 @@
 namespace orvane {
 
 // Macro changes not yet sent kept after a keyboard read, ModifiedKeyFlags recomputed, GetLightingEffect again after a keyboard read
-// (lParam 0), keymap.bin written from the working copies. Returns whether
+// (kRefreshAfterKeyboardRead), keymap.bin written from the working copies. Returns whether
 // keymap.bin was written.
 bool runRefreshSteps(KeyboardLink& link, SettingsImage& image, const std::filesystem::path& dataFolder,
-                     int lParam);
+                     int kind);
 
 }  // namespace orvane

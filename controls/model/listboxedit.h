@@ -1,6 +1,6 @@
 // The window-free half of the transparent list box and its in-place editor:
 // which items open an editor, what the editor shows, what a kept edit turns
-// into (the new item text and the messages the list's parent receives), and
+// into (the new item text and what the list tells its parent), and
 // how an item's text is drawn (its state icon in delay-value mode).
 #pragma once
 
@@ -10,12 +10,6 @@
 #include <string_view>
 
 namespace orvane {
-
-// Messages of the list box and its editor.
-inline constexpr int kMessageEditBegins = 0x6F4;       // list to parent: 0, 0
-inline constexpr int kMessageEditResult = 0x6F5;       // list to parent: see ListBoxEdit
-inline constexpr int kMessageItemTextChanged = 0x8840; // list to parent: new index, old text
-inline constexpr int kMessageEditorFinished = 0x8841;  // editor to list: 1 keep, 0 discard
 
 enum class ListBoxMode : int {
     Plain = 0,
@@ -65,11 +59,11 @@ public:
     void begin(int index);
 
     struct Kept {
-        // 0x6F5 (index, value) of a delay-value list, sent whether or not
+        // The edit result (index, value) of a delay-value list, told whether or not
         // the text changed.
         std::optional<unsigned> value;
         // The item's new text when it differs from the old one: the list
-        // replaces the item and sends 0x8840 (and 0x6F5 in mode 3).
+        // replaces the item and tells the text change (and the edit result in mode 3).
         std::optional<std::u16string> newText;
     };
     // An edit that ends with keep: what becomes of the item whose text was

@@ -47,7 +47,7 @@ public:
     // Pointer move in client coordinates. True when the pictures changed.
     bool onMouseMove(int x, int y, bool leftButtonDown);
     void onLButtonUp(int x, int y);
-    // Message 0x6F3: a key captured by the hook.
+    // A key captured by the key capture.
     void onKeyCaptured(std::uint8_t virtualKey);
     // The person moved the keyboard focus into a capture box.
     void onBoxFocused(CaptureBox box);

@@ -7,20 +7,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QWindow>
 
 #include "controls/vividtree.h"
 #include "drawing/resourceimages.h"
 #include "platform/desktop/keyhook.h"
 #include "keyassign/view/keymappaint.h"
-#include "platform/desktop/privatemessage.h"
+#include "platform/desktop/qtstrings.h"
 
 namespace orvane {
 
 namespace {
-
-QString qs(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The edits and the list draw white text on grey, without frames.
 void skinControl(QWidget* w) {
@@ -38,7 +34,7 @@ void skinControl(QWidget* w) {
 }  // namespace
 
 CKeyMap::CKeyMap(Dialogs& dialogs, std::filesystem::path resourceFolder, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
+    : SkinnedWindow<QDialog>(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
       resourceFolder_(std::move(resourceFolder)),
       mainWindow_(mainWindow),
       panel_(*this, dialogs, QDir::homePath().toStdString()) {
@@ -74,7 +70,7 @@ CKeyMap::~CKeyMap() { panel_.close(); }
 
 void CKeyMap::openPanel(SettingsImage& image, PendingAssignment& pending, std::uint8_t position,
                         std::uint8_t currentKeyCode) {
-    manualDrag_ = false;
+    drag_.release();
     panel_.open(image, pending, position, currentKeyCode);
     centreOverMainWindow();
     refresh();
@@ -96,7 +92,7 @@ bool CKeyMap::DoModal(SettingsImage& image, PendingAssignment& pending, std::uin
 void CKeyMap::done(int result) {
     // Leaving the panel by any way ends the capture.
     panel_.close();
-    manualDrag_ = false;
+    drag_.release();
     QDialog::done(result);
 }
 
@@ -175,7 +171,15 @@ void CKeyMap::focusTree() {
     tree_->setFocus(Qt::OtherFocusReason);
 }
 
-bool CKeyMap::installHook() { return installhook(this, 0); }
+bool CKeyMap::installHook() {
+    KeyCapture* capture = installhook(this, 0);  // mode 0: one per key, on its press
+    if (capture == nullptr) return false;
+    connect(capture, &KeyCapture::keyCaptured, this, [this](quint8 virtualKey) {
+        panel_.onKeyCaptured(virtualKey);
+        refresh();
+    }, Qt::QueuedConnection);
+    return true;
+}
 void CKeyMap::removeHook() { removehook(); }
 
 std::optional<std::u16string> CKeyMap::selectedTreeText() {
@@ -189,14 +193,7 @@ int CKeyMap::selectedMacroIndex() {
     return selected.isEmpty() ? -1 : list_->row(selected.front());
 }
 
-void CKeyMap::startDrag() {
-    if (manualDrag_) return;
-    QWindow* window = windowHandle();
-    if (window != nullptr && window->startSystemMove()) return;
-    // The panel follows the pointer from where the button went down.
-    manualDrag_ = true;
-    dragOffset_ = pressGlobalPointer_ - pos();
-}
+void CKeyMap::startDrag() { drag_.start(*this); }
 
 void CKeyMap::end(PanelResult result) { done(result == PanelResult::Ok ? Accepted : Rejected); }
 
@@ -212,50 +209,24 @@ void CKeyMap::refresh() {
     update();
 }
 
-void CKeyMap::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, canvas_);
-}
-
 void CKeyMap::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) pressGlobalPointer_ = event->globalPosition().toPoint();
+    if (event->button() == Qt::LeftButton) drag_.pressed(*event);
     QDialog::mousePressEvent(event);
 }
 
 void CKeyMap::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_.follow(*this, *event)) return;
     const bool held = (event->buttons() & Qt::LeftButton) != 0;
-    if (manualDrag_) {
-        if (held) {
-            move(event->globalPosition().toPoint() - dragOffset_);
-            return;
-        }
-        manualDrag_ = false;
-    }
     const QPoint p = event->position().toPoint();
     if (panel_.onMouseMove(p.x(), p.y(), held)) refresh();
 }
 
 void CKeyMap::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    if (manualDrag_) {
-        manualDrag_ = false;
-        return;
-    }
+    if (drag_.release()) return;
     const QPoint p = event->position().toPoint();
     panel_.onLButtonUp(p.x(), p.y());
     if (isVisible()) refresh();
-}
-
-bool CKeyMap::event(QEvent* e) {
-    if (e->type() == PrivateMessageEvent::eventType()) {
-        const auto* m = static_cast<PrivateMessageEvent*>(e);
-        if (m->message() == kMessageKeyCaptured) {
-            panel_.onKeyCaptured(static_cast<std::uint8_t>(m->wParam() & 0xFF));
-            refresh();
-        }
-        return true;
-    }
-    return QDialog::event(e);
 }
 
 bool CKeyMap::eventFilter(QObject* watched, QEvent* e) {
@@ -273,16 +244,6 @@ bool CKeyMap::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     return QDialog::eventFilter(watched, e);
-}
-
-void CKeyMap::keyPressEvent(QKeyEvent* event) {
-    // Enter and Escape neither confirm nor cancel the panel.
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape: event->accept(); return;
-        default: QDialog::keyPressEvent(event);
-    }
 }
 
 void CKeyMap::closeEvent(QCloseEvent* event) {

@@ -1,16 +1,16 @@
 // The key assignment panel's window: a frameless skinned dialog centred
 // over the main window, with the function tree, the two capture boxes and
 // the macro list. It draws the state of its KeyMapPanel, routes pointer
-// input, focus changes and captured keys (message 0x6F3) to it, and gives it
+// input, focus changes and captured keys to it, and gives it
 // the hook, the controls and the end of the dialog.
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 #include <QPoint>
 #include <cstdint>
 #include <filesystem>
 
+#include "controls/skinnedwindow.h"
 #include "drawing/skinimages.h"
 #include "keyassign/model/keymappanel.h"
 
@@ -22,7 +22,7 @@ namespace orvane {
 class Dialogs;
 class VividTree;
 
-class CKeyMap : public QDialog, private KeyMapPanelHost {
+class CKeyMap : public SkinnedWindow<QDialog>, private KeyMapPanelHost {
     Q_OBJECT
 public:
     // Control ids of the panel's dialog template.
@@ -46,20 +46,16 @@ public:
     void done(int result) override;
 
     KeyMapPanel& panel() { return panel_; }
-    const QImage& canvas() const { return canvas_; }
     VividTree* tree() const { return tree_; }
     QLineEdit* singleBox() const { return single_; }
     QLineEdit* combineBox() const { return combine_; }
     QListWidget* macroList() const { return list_; }
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -88,16 +84,10 @@ private:
     QWidget* mainWindow_;
     KeyMapPanel panel_;
     SkinImages skin_;
-    QImage canvas_;
     VividTree* tree_ = nullptr;
     QLineEdit* single_ = nullptr;
     QLineEdit* combine_ = nullptr;
     QListWidget* list_ = nullptr;
-
-    // Dragging by hand where the platform offers no system move.
-    bool manualDrag_ = false;
-    QPoint dragOffset_;
-    QPoint pressGlobalPointer_;
 };
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include "drawing/skinimages.h"
 #include "keyassign/model/keymappanel.h"
 #include "keyassign/model/keymaptexts.h"
+#include "platform/desktop/qtstrings.h"
 
 namespace orvane {
 
@@ -12,8 +13,6 @@ namespace {
 constexpr int kTextHeight = 14;
 constexpr SkinColor kDimText = 0xC0C0C0;
 constexpr QSize kFallbackSize(325, 275);
-
-QString qs(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
 QStringView qv(std::u16string_view s) { return QStringView(s.data(), static_cast<qsizetype>(s.size())); }
 

@@ -1,5 +1,5 @@
 // The key-capture hook as the macro manager uses it (mode 1: presses and
-// releases). The panel implements it with the hook library; tests count calls.
+// releases). The panel implements it with the application's key capture; tests count calls.
 #pragma once
 
 namespace orvane {

@@ -59,16 +59,16 @@ public:
     // The person selected a macro or an event item (-1: none).
     void onMacroSelected(int item);
     void onEventSelected(int item);
-    // 0x6F4 from either list: an in-place edit begins.
+    // Either list: an in-place edit begins.
     void onInPlaceEditBegins();
-    // 0x8840 from the macro list. False when the name is refused (empty or
+    // The macro list kept a rename. False when the name is refused (empty or
     // too long): the list shows the stored name again.
     bool onMacroRenamed(std::size_t item, std::u16string_view name);
-    // 0x6F5 from the event list.
+    // The event list kept a delay edit.
     void onDelayEdited(std::size_t index, unsigned valueMs);
     // The loop edit's text changed.
     void onLoopTextChanged(std::u16string text);
-    // 0x6F3 from the key-capture library.
+    // A key from the key capture.
     void onKey(std::uint8_t virtualKey, bool released);
     // A command of the event list's context menu.
     void onMenuCommand(int command);

@@ -28,7 +28,7 @@ public:
     // The Record button. Returns the message to show when no macro is selected.
     std::optional<PanelMessage> toggleRecording();
 
-    // Message 0x6F3 from the hook: a pending insertion takes the key,
+    // A key from the key capture: a pending insertion takes the key,
     // otherwise it is recorded while the hook is installed. Always commits.
     KeyEventResult processKey(std::uint8_t virtualKey, bool released);
 

@@ -4,16 +4,13 @@
 #include "drawing/skinimages.h"
 #include "macros/model/macropanelcontroller.h"
 #include "keyboardstate/settingsimage.h"
+#include "platform/desktop/qtstrings.h"
 
 namespace orvane {
 namespace {
 
 constexpr int kTitleHeight = 18;
 constexpr int kTextHeight = 15;
-
-QString qs(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class PanelPainter {
 public:

@@ -1,28 +1,18 @@
 #include "macros/view/macrorecorddlg.h"
 
-#include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QRegularExpressionValidator>
-#include <QWindow>
 
 #include "controls/transparentlistbox.h"
-#include "platform/desktop/keyhook.h"
 #include "macros/view/macropanelpaint.h"
 #include "platform/desktop/dialogs.h"
-#include "platform/desktop/privatemessage.h"
+#include "platform/desktop/qtstrings.h"
 
 namespace orvane {
 namespace {
-
-QString qs(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string u16(const QString& text) { return text.toStdU16String(); }
 
 constexpr int kListFontHeight = 16;
 constexpr int kLongestName = 254;  // a name keeps its terminator in 255 units
@@ -47,10 +37,14 @@ void setUpList(CTransparentListBox& list, ListBoxMode mode, const QRect& place) 
 }  // namespace
 
 CMacroRecordDlg::CMacroRecordDlg(Environment env, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+    : SkinnedWindow<QDialog>(parent, Qt::Dialog | Qt::FramelessWindowHint),
       env_(std::move(env)),
       skin_(imageFolder(env_.resourceFolder, env_.languageCode)),
-      hook_(this),
+      hook_(this,
+            [this](std::uint8_t virtualKey, bool released) {
+                controller_.onKey(virtualKey, released);
+                refresh();
+            }),
       controller_(env_.languageCode, hook_, clockOf(env_.clock, ownClock_), *this),
       eventList_(new CTransparentListBox(this)),
       macroList_(new CTransparentListBox(this)),
@@ -72,6 +66,14 @@ CMacroRecordDlg::CMacroRecordDlg(Environment env, QWidget* parent)
         controller_.onEventSelected(item);
         refresh();
     });
+    for (CTransparentListBox* list : {eventList_, macroList_}) {
+        connect(list, &CTransparentListBox::editBegins, this, [this] {
+            controller_.onInPlaceEditBegins();
+            refresh();
+        });
+        connect(list, &CTransparentListBox::editResult, this, &CMacroRecordDlg::onEditResult);
+        connect(list, &CTransparentListBox::itemTextChanged, this, [this](int row) { onItemTextChanged(row); });
+    }
     // The edit's notification also comes for the panel's own changes; those
     // are stored by the session itself.
     connect(loopEdit_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -80,7 +82,13 @@ CMacroRecordDlg::CMacroRecordDlg(Environment env, QWidget* parent)
     });
 }
 
-CMacroRecordDlg::~CMacroRecordDlg() { controller_.close(); }
+CMacroRecordDlg::~CMacroRecordDlg() {
+    // An edit still open ends while the window's children go, after the
+    // controller is gone: it must no longer reach this panel.
+    eventList_->disconnect(this);
+    macroList_->disconnect(this);
+    controller_.close();
+}
 
 void CMacroRecordDlg::OnInitDialog() {
     // The controls at their places, the lists in their fonts and modes.
@@ -157,50 +165,26 @@ void CMacroRecordDlg::syncLoopEdit() {
     loopEdit_->setEnabled(controller_.session().loopsOption());
 }
 
-void CMacroRecordDlg::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, canvas_);
+// ---- the lists -------------------------------------------------------------------
+
+void CMacroRecordDlg::onEditResult(int index, int value) {
+    // Only the event list's delay values come here; the list shows the new
+    // text itself.
+    controller_.onDelayEdited(static_cast<std::size_t>(index), static_cast<unsigned>(value));
+    QMetaObject::invokeMethod(this, [this] { refresh(); }, Qt::QueuedConnection);
 }
 
-// ---- messages ------------------------------------------------------------------
-
-bool CMacroRecordDlg::event(QEvent* event) {
-    if (event->type() == PrivateMessageEvent::eventType()) {
-        const auto* m = static_cast<PrivateMessageEvent*>(event);
-        handleMessage(m->message(), m->wParam(), m->lParam());
-        return true;
-    }
-    return QDialog::event(event);
-}
-
-long CMacroRecordDlg::handleMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {
-    switch (message) {
-        case kMessageKeyCaptured:
-            controller_.onKey(static_cast<std::uint8_t>(wParam), (lParam & kKeyReleasedBit) != 0);
-            break;
-        case kMessageEditBegins: controller_.onInPlaceEditBegins(); break;
-        case kMessageEditResult:
-            // Only the event list sends it here (delay values); the list
-            // shows the new text itself.
-            controller_.onDelayEdited(static_cast<std::size_t>(wParam), static_cast<unsigned>(lParam));
+void CMacroRecordDlg::onItemTextChanged(int row) {
+    // Told during the edit's end, while the list still knows its item.
+    if (macroList_->itemBeingEdited() == row) {
+        const QString name = macroList_->GetText(row);
+        if (!controller_.onMacroRenamed(static_cast<std::size_t>(row), u16(name))) {
+            // Refused (empty or too long): the stored name comes back.
             QMetaObject::invokeMethod(this, [this] { refresh(); }, Qt::QueuedConnection);
-            return 0;
-        case kMessageItemTextChanged:
-            // Sent during the edit's end, while the list still knows its item.
-            if (macroList_->itemBeingEdited() == static_cast<int>(wParam)) {
-                const QString name = macroList_->GetText(static_cast<int>(wParam));
-                if (!controller_.onMacroRenamed(wParam, u16(name))) {
-                    // Refused (empty or too long): the stored name comes back.
-                    QMetaObject::invokeMethod(this, [this] { refresh(); }, Qt::QueuedConnection);
-                }
-            } else {
-                QMetaObject::invokeMethod(this, [this] { refresh(); }, Qt::QueuedConnection);
-            }
-            return 0;
-        default: return 0;
+        }
+    } else {
+        QMetaObject::invokeMethod(this, [this] { refresh(); }, Qt::QueuedConnection);
     }
-    refresh();
-    return 0;
 }
 
 // ---- pointer and keys ------------------------------------------------------------
@@ -213,12 +197,13 @@ void CMacroRecordDlg::endInPlaceEdits() {
 }
 
 void CMacroRecordDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) drag_.pressed(*event);
     endInPlaceEdits();
     QDialog::mousePressEvent(event);
 }
 
 void CMacroRecordDlg::mouseReleaseEvent(QMouseEvent* event) {
-    manualDrag_ = false;
+    drag_.release();
     if (event->button() == Qt::LeftButton) {
         const QPoint p = event->position().toPoint();
         controller_.onLButtonUp(p.x(), p.y());
@@ -228,11 +213,8 @@ void CMacroRecordDlg::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CMacroRecordDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_.follow(*this, *event)) return;
     const bool held = (event->buttons() & Qt::LeftButton) != 0;
-    if (manualDrag_ && held) {
-        move(event->globalPosition().toPoint() - dragOffset_);
-        return;
-    }
     const int before = controller_.regions().hovered();
     const QPoint p = event->position().toPoint();
     controller_.onMouseMove(p.x(), p.y(), held);
@@ -243,16 +225,6 @@ void CMacroRecordDlg::leaveEvent(QEvent* event) {
     controller_.onPointerLeft();
     refresh();
     QDialog::leaveEvent(event);
-}
-
-void CMacroRecordDlg::keyPressEvent(QKeyEvent* event) {
-    // Neither closes the panel nor presses a button.
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape: event->accept(); return;
-        default: QDialog::keyPressEvent(event);
-    }
 }
 
 bool CMacroRecordDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -312,12 +284,6 @@ void CMacroRecordDlg::done(int result) {
     QDialog::done(result);
 }
 
-void CMacroRecordDlg::startWindowDrag() {
-    QWindow* window = windowHandle();
-    if (window != nullptr && window->startSystemMove()) return;
-    // No window manager to move us: follow the pointer by hand.
-    manualDrag_ = true;
-    dragOffset_ = mapFromGlobal(QCursor::pos());
-}
+void CMacroRecordDlg::startWindowDrag() { drag_.start(*this); }
 
 }  // namespace orvane

@@ -1,18 +1,17 @@
 // The macro manager panel: a borderless, skinned modal dialog with the macro
 // list, the event list and the loop edit box. It draws the state of its
-// MacroPanelController, routes input and the lists' messages to it, captures
-// keys with the key-capture library and shows its message boxes through the
+// MacroPanelController, routes input and the lists' signals to it, captures
+// keys with the application's key capture and shows its message boxes through the
 // injected dialogs. OK ends it with the Accepted result; the main window then
 // confirms the result (confirmMacroPanel).
 #pragma once
 
 #include <QDialog>
-#include <QImage>
-#include <QPoint>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 
+#include "controls/skinnedwindow.h"
 #include "drawing/skinimages.h"
 #include "macros/model/macropanelcontroller.h"
 #include "macros/model/macropanelhost.h"
@@ -27,7 +26,7 @@ namespace orvane {
 class CTransparentListBox;
 class Dialogs;
 
-class CMacroRecordDlg : public QDialog, public MacroPanelHost {
+class CMacroRecordDlg : public SkinnedWindow<QDialog>, public MacroPanelHost {
     Q_OBJECT
 public:
     struct Environment {
@@ -45,15 +44,10 @@ public:
     void OnInitDialog();
     int DoModal();
 
-    // The panel's message table: 0x6F3 from the capture, 0x6F4, 0x6F5 and
-    // 0x8840 from the lists.
-    long handleMessage(int message, std::uintptr_t wParam, std::intptr_t lParam);
-
     MacroPanelController& controller() { return controller_; }
     CTransparentListBox& eventList() { return *eventList_; }
     CTransparentListBox& macroList() { return *macroList_; }
     QLineEdit& loopEdit() { return *loopEdit_; }
-    const QImage& canvas() const { return canvas_; }
     // The context menu being shown (for tests and screenshots); null when none.
     QMenu* contextMenu() const { return menu_; }
 
@@ -67,14 +61,11 @@ public slots:
     void done(int result) override;
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void refresh();
@@ -83,20 +74,20 @@ private:
     void syncLoopEdit();
     void endInPlaceEdits();
     void openContextMenu(const QPoint& globalPos);
+    // From the lists: a kept delay edit, and a kept edit that changed an item's text.
+    void onEditResult(int index, int value);
+    void onItemTextChanged(int row);
 
     Environment env_;
     SkinImages skin_;
     std::unique_ptr<PerformanceClock> ownClock_;
     PanelKeyHook hook_;
     MacroPanelController controller_;
-    QImage canvas_;
     CTransparentListBox* eventList_;
     CTransparentListBox* macroList_;
     QLineEdit* loopEdit_;
     QMenu* menu_ = nullptr;
     bool syncing_ = false;
-    bool manualDrag_ = false;
-    QPoint dragOffset_;
 };
 
 }  // namespace orvane

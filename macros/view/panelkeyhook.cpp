@@ -1,5 +1,7 @@
 #include "macros/view/panelkeyhook.h"
 
+#include <QWidget>
+
 #include "platform/desktop/keyhook.h"
 
 namespace orvane {
@@ -17,8 +19,16 @@ bool PanelKeyHook::install() {
         wanted_ = true;  // starts when the message box closes
         return true;
     }
-    wanted_ = installhook(window_, kMacroCaptureMode);
+    wanted_ = installCapture();
     return wanted_;
+}
+
+bool PanelKeyHook::installCapture() {
+    KeyCapture* capture = installhook(window_, kMacroCaptureMode);
+    if (capture == nullptr) return false;
+    QObject::connect(capture, &KeyCapture::keyCaptured, window_,
+                     [this](quint8 virtualKey, bool released) { onKey_(virtualKey, released); }, Qt::QueuedConnection);
+    return true;
 }
 
 void PanelKeyHook::remove() {
@@ -32,7 +42,7 @@ PanelKeyHook::Pause::Pause(PanelKeyHook& hook) : hook_(hook) {
 }
 
 PanelKeyHook::Pause::~Pause() {
-    if (--hook_.pauses_ == 0 && hook_.wanted_) hook_.wanted_ = installhook(hook_.window_, kMacroCaptureMode);
+    if (--hook_.pauses_ == 0 && hook_.wanted_) hook_.wanted_ = hook_.installCapture();
 }
 
 }  // namespace orvane

@@ -1,8 +1,12 @@
-// The macro manager's key capture through the key-capture library, in mode
-// 1. While one of the panel's own message boxes is open the capture pauses,
+// The macro manager's key capture, in mode 1 (presses and releases); each
+// captured key reaches `onKey` on the window's thread, after the event that
+// brought it. While one of the panel's own message boxes is open the capture pauses,
 // so the box gets its keys (and they are not recorded); it resumes afterwards
 // unless the panel stopped it meanwhile.
 #pragma once
+
+#include <cstdint>
+#include <functional>
 
 #include "macros/model/macrokeyhook.h"
 
@@ -12,7 +16,9 @@ namespace orvane {
 
 class PanelKeyHook final : public MacroKeyHook {
 public:
-    explicit PanelKeyHook(QWidget* window) : window_(window) {}
+    using KeyHandler = std::function<void(std::uint8_t virtualKey, bool released)>;
+
+    PanelKeyHook(QWidget* window, KeyHandler onKey) : window_(window), onKey_(std::move(onKey)) {}
     ~PanelKeyHook() override;
 
     bool install() override;
@@ -31,7 +37,10 @@ public:
     };
 
 private:
+    bool installCapture();
+
     QWidget* window_;
+    KeyHandler onKey_;
     bool wanted_ = false;  // the panel's view: capture installed
     int pauses_ = 0;
 };

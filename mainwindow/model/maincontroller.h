@@ -24,7 +24,7 @@ public:
     void onLButtonUp(int x, int y);
     void onMouseMove(int x, int y, bool leftButtonDown);
     void onFocusLost();
-    // SliderMoved (1913): the slider's current position is in state.sliders.
+    // SliderMoved: the slider's current position is in state.sliders.
     void onSliderMoved(int id);
 
     // Region actions callable on their own (the tray and the tests use them).

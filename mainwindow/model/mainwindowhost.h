@@ -57,8 +57,8 @@ public:
 
     virtual void openWebAddress() = 0;
     virtual void startUpdater() = 0;
-    // Message 1915 to the window itself.
-    virtual void sendRefresh(int lParam) = 0;
+    // The refresh after a read or a loaded profile (kRefresh...), handled before it returns.
+    virtual void sendRefresh(int kind) = 0;
 };
 
 }  // namespace orvane

@@ -12,7 +12,7 @@ namespace orvane {
 
 inline constexpr std::uint8_t kNoKey = 255;
 
-// Control ids of the three sliders; they name the slider in SliderMoved (1913).
+// Control ids of the three sliders; they name the slider in SliderMoved.
 inline constexpr int kSpeedSliderId = 1007;
 inline constexpr int kReportRateSliderId = 1010;
 inline constexpr int kBrightnessSliderId = 1017;

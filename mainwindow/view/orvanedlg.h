@@ -1,46 +1,46 @@
 // The main window: a frameless, skinned window that shows the composed
-// picture, routes pointer input to the dispatch logic, owns the keyboard link
-// and the tray icon, and answers the private messages.
+// picture and routes pointer input to the dispatch logic. The keyboard
+// session, the tray icon and the panel launcher do the rest; the window wires
+// them together.
 #pragma once
 
-#include <QImage>
-#include <QPoint>
+#include <QSystemTrayIcon>
 #include <QWidget>
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
-#include <set>
-#include <string>
 
+#include "controls/skinnedwindow.h"
 #include "device/keyboardlink.h"
 #include "device/linklistener.h"
+#include "drawing/skinimages.h"
+#include "keyboardstate/settingsimage.h"
+#include "mainwindow/model/keyboardsession.h"
 #include "mainwindow/model/maincontroller.h"
 #include "mainwindow/model/mainwindowhost.h"
 #include "mainwindow/model/mainwindowstate.h"
-#include "drawing/skinimages.h"
+#include "mainwindow/view/panellauncher.h"
+#include "platform/desktop/dialogs.h"
 #include "settings/datafolders.h"
-#include "keyboardstate/settingsimage.h"
-
-class QMenu;
-class QSystemTrayIcon;
 
 namespace orvane {
 
 class CBitSlider;
-class CKeyMap;
 class HidBackend;
 class Dialogs;
 class HostShell;
 class HotplugWatcher;
+class MainTray;
 class Sleeper;
 
-class COrvaneDlg : public QWidget, public MainWindowHost, public LinkListener {
+class COrvaneDlg : public SkinnedWindow<QWidget>,
+                   public MainWindowHost,
+                   public LinkListener,
+                   private KeyboardSessionHost {
     Q_OBJECT
 public:
-    // How long a keyboard that has just arrived is left to settle before it is opened.
-    static constexpr std::chrono::milliseconds kArrivalSettle{2000};
+    static constexpr std::chrono::milliseconds kArrivalSettle = KeyboardSession::kArrivalSettle;
 
     struct Environment {
         SettingsImage& image;
@@ -60,16 +60,13 @@ public:
     // Start-up: files, link, threads, tray icon. Shows the window when the keyboard is there.
     void OnInitDialog();
 
-    // The message table of the window's private messages.
-    long handleMessage(int message, std::uintptr_t wParam, std::intptr_t lParam);
-
     // A second start asked this instance to show itself.
     void showFromOtherInstance();
 
-    const QImage& canvas() const { return canvas_; }
     MainWindowState& state() { return state_; }
     MainWindowController& controller() { return controller_; }
     KeyboardLink& link() { return link_; }
+    KeyboardSession& session() { return session_; }
 
     // MainWindowHost
     void paintAll() override;
@@ -79,24 +76,34 @@ public:
     void closeMainDialog() override;
     void setWaitCursor(bool waiting) override;
     void startWindowDrag() override;
-    std::optional<Rgb> chooseColor() override;
-    bool confirm(std::u16string_view text, std::u16string_view caption) override;
-    void showMessage(std::u16string_view text, std::u16string_view caption) override;
-    SaveOutcome writeAll() override;
-    void factoryResetKeyboard() override;
-    void runMacroManager() override;
-    void runProfileManager() override;
-    bool runKeyAssignment(std::uint8_t position, PendingAssignment& pending) override;
-    void openWebAddress() override;
-    void startUpdater() override;
-    void sendRefresh(int lParam) override;
+    std::optional<Rgb> chooseColor() override { return env_.dialogs.chooseColor(); }
+    bool confirm(std::u16string_view text, std::u16string_view caption) override {
+        return env_.dialogs.confirm(text, caption);
+    }
+    void showMessage(std::u16string_view text, std::u16string_view caption) override {
+        env_.dialogs.showMessage(text, caption);
+    }
+    SaveOutcome writeAll() override { return session_.writeAll(); }
+    void factoryResetKeyboard() override { session_.factoryReset(); }
+    void runMacroManager() override { panels_.runMacroManager(); }
+    void runProfileManager() override { panels_.runProfileManager(); }
+    bool runKeyAssignment(std::uint8_t position, PendingAssignment& pending) override {
+        return panels_.runKeyAssignment(position, pending);
+    }
+    void openWebAddress() override { panels_.openWebAddress(); }
+    void startUpdater() override { panels_.startUpdater(); }
+    void sendRefresh(int kind) override { session_.refresh(kind); }
 
     // LinkListener (postKeyEvent, postReadAllFinished, postDeviceLost come from other threads)
     void postKeyEvent(std::uint8_t code) override;
     void postReadAllFinished() override;
     void postDeviceLost() override;
 
-    // Device change handling: the hot-plug monitor and the rescan call these.
+public slots:
+    // The tray icon was clicked: a double click (or a click where the tray
+    // knows no double click) asks for the window.
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    // Hot-plug: the monitor and the rescan call these.
     void onDeviceArrival();
     void onDeviceRemoval();
 
@@ -104,7 +111,6 @@ signals:
     void dialogEnded();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -114,17 +120,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // KeyboardSessionHost
+    void startSettleTimer(std::chrono::milliseconds wait) override;
+    void showAccessNotice(const AccessNotice& notice) override;
+    void showNoKeyboard() override;
+    void bringWindowToFront() override;
+    void logWarning(const std::string& text) override;
+
     void setUpSliders();
-    void setUpTray();
     void setUpHotplug();
-    bool rescanFindsKeyboard();
-    void onTrayCallback(int mouseMessage);
-    void showBalloon();
-    void noteKeyboardAccess(bool cannotOpen, bool commandOpened);
-    void showCannotOpenNotice();
-    void onRefresh(int lParam);
-    void onHostKeyEvent(std::uint8_t code);
-    void checkFirmware();
     void applySliderVisibility();
 
     Environment env_;
@@ -133,26 +137,13 @@ private:
     SkinImages skin_;
     KeyboardLink link_;
     MainWindowController controller_;
-    QImage canvas_;
+    KeyboardSession session_;
+    PanelLauncher panels_;
 
     std::array<CBitSlider*, 3> sliders_{};
-    // The key assignment panel, made at its first use and kept, as its
-    // filter memory and keep-once flag live from one opening to the next.
-    std::unique_ptr<CKeyMap> keyMap_;
-    QSystemTrayIcon* tray_ = nullptr;
-    QMenu* trayMenu_ = nullptr;
+    MainTray* tray_ = nullptr;
     std::unique_ptr<HotplugWatcher> hotplug_;
-    bool arrivalPending_ = false;
-    // The keyboard is listed but refused the last open; the user was told.
-    bool keyboardRefused_ = false;
-    bool refusalTold_ = false;
     bool ended_ = false;
-    // Paths whose host action failed and was told in this run.
-    std::set<std::string> toldHostActionFailures_;
-
-    // Dragging by hand where the platform offers no system move.
-    bool manualDrag_ = false;
-    QPoint dragOffset_;
 };
 
 }  // namespace orvane

@@ -5,52 +5,39 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/desktop/privatemessage.h"
-
 namespace orvane {
+
+KeyCapture::KeyCapture(QWidget* window, int mode) : window_(window), mode_(mode) {}
+
+// Sees every key event of the application while installed and tells it
+// instead of handing it to the focused control.
+bool KeyCapture::eventFilter(QObject* watched, QEvent* event) {
+    (void)watched;
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    if (window_.isNull()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const std::uint8_t vk = virtualKeyOf(*key);
+    const bool release = type == QEvent::KeyRelease;
+    // Auto-repeat shows up as further presses only, as a low-level hook sees it.
+    const bool deliver = mode_ == 1 ? !(release && key->isAutoRepeat()) : !release && !key->isAutoRepeat();
+    if (deliver) emit keyCaptured(vk, release);
+    return true;  // captured keys never reach the focused control
+}
+
 namespace {
-
-// Sees every key event of the application while a capture is installed and
-// hands it to the capturing window instead of the focused control.
-class KeyCapture : public QObject {
-public:
-    KeyCapture(QWidget* window, int mode) : window_(window), mode_(mode) {}
-
-    QWidget* window() const { return window_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        (void)watched;
-        const auto type = event->type();
-        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
-        if (window_.isNull()) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const std::uint8_t vk = virtualKeyOf(*key);
-        const bool release = type == QEvent::KeyRelease;
-        // Auto-repeat shows up as further presses only, as a low-level hook sees it.
-        const bool deliver = mode_ == 1 ? !(release && key->isAutoRepeat()) : !release && !key->isAutoRepeat();
-        if (deliver) {
-            postPrivateMessage(window_, kMessageKeyCaptured, vk, release ? kKeyReleasedBit : 0);
-        }
-        return true;  // captured keys never reach the focused control
-    }
-
-private:
-    QPointer<QWidget> window_;
-    int mode_;
-};
 
 KeyCapture* g_capture = nullptr;
 
 }  // namespace
 
-bool installhook(QWidget* window, int mode) {
-    if (window == nullptr || QCoreApplication::instance() == nullptr) return false;
+KeyCapture* installhook(QWidget* window, int mode) {
+    if (window == nullptr || QCoreApplication::instance() == nullptr) return nullptr;
     removehook();
     g_capture = new KeyCapture(window, mode);
     QCoreApplication::instance()->installEventFilter(g_capture);
     window->grabKeyboard();
-    return true;
+    return g_capture;
 }
 
 void removehook() {

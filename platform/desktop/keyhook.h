@@ -1,24 +1,44 @@
-// Key capture for the panels that record or assign keys. While installed,
-// every key typed in the application goes to one window as message 0x6F3
-// (wParam = Windows virtual-key code, lParam bit 31 set on release) instead
-// of to the focused control. A key without any code arrives with wParam 0,
-// so the window can say so instead of the key vanishing.
+// Key capture for the panels that record or assign keys: an event filter of
+// the application. While installed, every key typed in the application is
+// told by the capture's keyCaptured signal (the Windows virtual-key code, and
+// whether it was a release) instead of reaching the focused control. A key
+// without any code is told as 0, so the panel can say so instead of the key
+// vanishing.
 #pragma once
 
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <cstdint>
 
 class QKeyEvent;
-class QWidget;
 
 namespace orvane {
 
-inline constexpr int kMessageKeyCaptured = 0x6F3;
-inline constexpr std::intptr_t kKeyReleasedBit = std::intptr_t{1} << 31;
+class KeyCapture : public QObject {
+    Q_OBJECT
+public:
+    KeyCapture(QWidget* window, int mode);
 
-// Mode 1: one message per press and per release, auto-repeat as repeated
-// presses. Mode 0: one message per key, on its press. Replaces an earlier
-// capture. Returns false when window is null.
-bool installhook(QWidget* window, int mode);
+    QWidget* window() const { return window_; }
+
+signals:
+    void keyCaptured(quint8 virtualKey, bool released);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> window_;
+    int mode_;
+};
+
+// Mode 1: one signal per press and per release, auto-repeat as repeated
+// presses. Mode 0: one per key, on its press. The window gets the keyboard
+// grab. Replaces an earlier capture; the capture lives until removehook or
+// the next installhook. Null when window is null; connect to the capture
+// with a queued connection, so a key is handled after the event that brought it.
+KeyCapture* installhook(QWidget* window, int mode);
 // Stops capturing; harmless when nothing is captured.
 void removehook();
 

@@ -1,4 +1,5 @@
 #include "platform/desktop/qtdialogs.h"
+#include "platform/desktop/qtstrings.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -9,12 +10,6 @@
 namespace orvane {
 
 namespace {
-
-QString qs(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-std::u16string u16(const QString& s) { return s.toStdU16String(); }
 
 QWidget* activeParent() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;

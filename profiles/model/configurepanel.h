@@ -45,7 +45,7 @@ public:
     void onSave();
     void onLoad();
     void onDelete();
-    // 0x6F5: the list item at `item` was renamed to `newName` in place.
+    // The list item at `item` was renamed to `newName` in place.
     void onRename(std::size_t item, const std::string& newName);
 
     // The chooser of Save and Load, as both show it.

@@ -10,12 +10,10 @@
 #include "controls/edithelper.h"
 #include "controls/model/listboxedit.h"
 #include "controls/transparentlistbox.h"
-#include "platform/desktop/privatemessage.h"
+#include "platform/desktop/qtstrings.h"
 
 namespace orvane {
 namespace {
-
-QString qs(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 QString dataFolderText(const std::filesystem::path& folder) {
     QString text = QString::fromStdString(folder.string());
@@ -27,12 +25,14 @@ QString dataFolderText(const std::filesystem::path& folder) {
 
 CConfigureDlg::CConfigureDlg(SettingsImage& image, Dialogs& dialogs, const DataFolders& folders,
                              std::int16_t languageCode, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+    : SkinnedWindow<QDialog>(parent, Qt::Dialog | Qt::FramelessWindowHint),
       panel_(image, dialogs, folders, languageCode),
       skin_(SkinImages::skinFolder(dataFolderText(folders.resources), languageCode)) {
     setModal(true);
     setWindowTitle(qs(panel_.texts().title));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Escape closes the panel; Enter belongs to the list's editor.
+    escapeCloses_ = true;
 
     list_ = new CTransparentListBox(this);
     list_->setGeometry(kConfigureList.x, kConfigureList.y, kConfigureListWidth, kConfigureListHeight);
@@ -45,9 +45,14 @@ CConfigureDlg::CConfigureDlg(SettingsImage& image, Dialogs& dialogs, const DataF
     list_->SetEditLimit(static_cast<int>(kMaxProfileNameCharacters));
     list_->viewport()->installEventFilter(this);
     connect(list_, &CTransparentListBox::userSelectionChanged, this, [this](int index) { panel_.select(index); });
+    connect(list_, &CTransparentListBox::editResult, this, &CConfigureDlg::onRenamed);
 }
 
-CConfigureDlg::~CConfigureDlg() = default;
+CConfigureDlg::~CConfigureDlg() {
+    // A rename still open ends while the window's children go, after the
+    // panel is gone: it must no longer reach it.
+    list_->disconnect(this);
+}
 
 void CConfigureDlg::OnInitDialog(const QRect& mainWindowRect) {
     const QSize background = skin_.image(u"Config/Config.png").size();
@@ -82,11 +87,6 @@ void CConfigureDlg::runCommand(int command) {
     refillList();
 }
 
-void CConfigureDlg::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, canvas_);
-}
-
 void CConfigureDlg::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
@@ -96,15 +96,6 @@ void CConfigureDlg::mouseReleaseEvent(QMouseEvent* event) {
         case ConfigureRegion::Delete: runCommand(kCommandProfileDelete); break;
         case ConfigureRegion::None: break;
     }
-}
-
-void CConfigureDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter would end the dialog; it belongs to the list's editor.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 QMenu* CConfigureDlg::buildContextMenu() {
@@ -146,17 +137,9 @@ bool CConfigureDlg::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool CConfigureDlg::event(QEvent* event) {
-    if (event->type() == PrivateMessageEvent::eventType()) {
-        const auto* message = static_cast<PrivateMessageEvent*>(event);
-        if (message->message() == kMessageEditResult) {
-            const QByteArray name = list_->GetText(static_cast<int>(message->lParam())).toUtf8();
-            panel_.onRename(message->wParam(), std::string(name.constData(), static_cast<std::size_t>(name.size())));
-            refillList();
-        }
-        return true;  // 0x6F4 and 0x8840 need nothing here
-    }
-    return QDialog::event(event);
+void CConfigureDlg::onRenamed(int from, int to) {
+    panel_.onRename(static_cast<std::size_t>(from), utf8(list_->GetText(to)));
+    refillList();
 }
 
 }  // namespace orvane

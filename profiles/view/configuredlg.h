@@ -5,12 +5,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 #include <QRect>
 
 #include <cstdint>
 
 #include "profiles/model/configurepanel.h"
+#include "controls/skinnedwindow.h"
 #include "drawing/skinimages.h"
 
 class QMenu;
@@ -19,7 +19,7 @@ namespace orvane {
 
 class CTransparentListBox;
 
-class CConfigureDlg : public QDialog {
+class CConfigureDlg : public SkinnedWindow<QDialog> {
     Q_OBJECT
 public:
     CConfigureDlg(SettingsImage& image, Dialogs& dialogs, const DataFolders& folders,
@@ -32,27 +32,24 @@ public:
 
     ConfigurePanel& panel() { return panel_; }
     CTransparentListBox* list() const { return list_; }
-    const QImage& canvas() const { return canvas_; }
 
     // The context menu as it is tracked at the pointer (built by language).
     QMenu* buildContextMenu();
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void compose();
     void refillList();
     void runCommand(int command);
     void showContextMenu(const QPoint& globalPos);
+    // The list kept a rename: the item that was at `from` is now at `to`.
+    void onRenamed(int from, int to);
 
     ConfigurePanel panel_;
     SkinImages skin_;
-    QImage canvas_;
     CTransparentListBox* list_ = nullptr;
 };
 

@@ -1,14 +1,9 @@
 #include "profiles/view/configurepaint.h"
 
 #include "profiles/model/configurelayout.h"
+#include "platform/desktop/qtstrings.h"
 
 namespace orvane {
-namespace {
-
-QString qs(const std::u16string& text) { return QString::fromStdU16String(text); }
-
-}  // namespace
-
 void PaintConfigurePanel(const PaintContext& ctx, const ProfileTexts& texts) {
     SkinCanvas& canvas = ctx.canvas;
     canvas.DrawSkinImage(u"Config/Config.png", 0, 0);

@@ -69,7 +69,7 @@ TEST(BitSlider, PlacingTheThumbTellsTheMainWindowWithItsId) {
     slider.SetReportId(1017);
     int told = 0;
     int lastId = 0;
-    slider.setSliderMovedHandler([&](int id) {
+    QObject::connect(&slider, &CBitSlider::thumbPlaced, [&](int id) {
         ++told;
         lastId = id;
     });

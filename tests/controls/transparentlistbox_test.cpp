@@ -13,16 +13,17 @@
 #include "controls/edithelper.h"
 #include "controls/transparentlistbox.h"
 #include "drawing/resourceimages.h"
-#include "platform/desktop/privatemessage.h"
 
 namespace orvane {
 namespace {
 
+// What the list told its parent, in order.
+enum Told : int { kEditBegins, kEditResult, kItemTextChanged };
 struct Message {
-    int number;
-    std::uintptr_t wParam;
-    std::intptr_t lParam;
-    std::u16string text;  // of 0x8840: the previous item text
+    int number;  // Told
+    int index;
+    int value;
+    std::u16string text;  // of kItemTextChanged: the previous item text
     bool operator==(const Message&) const = default;
 };
 
@@ -33,20 +34,20 @@ public:
     std::vector<Message> messages;
     QColor paint = QColor(0x20, 0x60, 0xA0);
 
-protected:
-    bool event(QEvent* e) override {
-        if (e->type() == PrivateMessageEvent::eventType()) {
-            const auto* m = static_cast<PrivateMessageEvent*>(e);
-            Message seen{m->message(), m->wParam(), m->lParam(), {}};
-            if (m->message() == kMessageItemTextChanged) {
-                seen.text = reinterpret_cast<const char16_t*>(m->lParam());
-                seen.lParam = 0;
-            }
-            messages.push_back(seen);
-            return true;
-        }
-        return QWidget::event(e);
+    // An editor left open ends while the children go, after `messages`.
+    ~Parent() override {
+        for (QObject* child : children()) child->disconnect(this);
     }
+    void listen(CTransparentListBox* list) {
+        connect(list, &CTransparentListBox::editBegins, this, [this] { messages.push_back({kEditBegins, 0, 0, {}}); });
+        connect(list, &CTransparentListBox::editResult, this,
+                [this](int index, int value) { messages.push_back({kEditResult, index, value, {}}); });
+        connect(list, &CTransparentListBox::itemTextChanged, this, [this](int row, const QString& old) {
+            messages.push_back({kItemTextChanged, row, 0, old.toStdU16String()});
+        });
+    }
+
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), paint);
@@ -61,6 +62,7 @@ protected:
     QLineEdit* elsewhere = new QLineEdit(&parent);
 
     void SetUp() override {
+        parent.listen(list);
         parent.resize(300, 400);
         list->setGeometry(20, 20, 113, 120);
         elsewhere->setGeometry(150, 20, 100, 20);
@@ -109,13 +111,13 @@ TEST_F(ListBoxTest, KeyItemsOfTheEventListOpenNoEditorAndDelayItemsEditTheirNumb
     ASSERT_TRUE(list->editing());
     EXPECT_EQ(list->editor()->text(), QStringLiteral("500"));
     EXPECT_EQ(list->itemBeingEdited(), 1);
-    EXPECT_EQ(numbers(), (std::vector<int>{kMessageEditBegins}));
+    EXPECT_EQ(numbers(), (std::vector<int>{kEditBegins}));
     // The editor covers the item, 2 pixels higher and lower.
     EXPECT_EQ(list->editor()->geometry(), list->itemRectangle(1).adjusted(0, -2, 0, 2));
 }
 
 TEST_F(ListBoxTest, ADelayOfZeroBecomesTwoAndTooLargeBecomes60000) {
-    struct Row { const char* typed; const char* shown; std::intptr_t value; };
+    struct Row { const char* typed; const char* shown; int value; };
     const Row rows[] = {{"0", "2 ms", 2}, {"70000", "60000 ms", 60000}, {"", "2 ms", 2}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.typed);
@@ -127,9 +129,9 @@ TEST_F(ListBoxTest, ADelayOfZeroBecomesTwoAndTooLargeBecomes60000) {
         EXPECT_FALSE(list->editing());
         EXPECT_EQ(list->GetText(1), QString::fromUtf8(r.shown));
         ASSERT_EQ(parent.messages.size(), 3u);
-        EXPECT_EQ(parent.messages[0].number, kMessageEditBegins);
-        EXPECT_EQ(parent.messages[1], (Message{kMessageEditResult, 1, r.value, {}}));
-        EXPECT_EQ(parent.messages[2], (Message{kMessageItemTextChanged, 1, 0, u"50 ms"}));
+        EXPECT_EQ(parent.messages[0].number, kEditBegins);
+        EXPECT_EQ(parent.messages[1], (Message{kEditResult, 1, r.value, {}}));
+        EXPECT_EQ(parent.messages[2], (Message{kItemTextChanged, 1, 0, u"50 ms"}));
         EXPECT_EQ(list->GetCurSel(), 1);
     }
 }
@@ -138,8 +140,8 @@ TEST_F(ListBoxTest, AnUnchangedDelayStillReportsItsValueButNotAChangedText) {
     fill(ListBoxMode::DelayValues, {"A dn", "50 ms", "A up"});
     doubleClick(1);
     typeAndPress(QStringLiteral("50"), Qt::Key_Enter);
-    EXPECT_EQ(numbers(), (std::vector<int>{kMessageEditBegins, kMessageEditResult}));
-    EXPECT_EQ(parent.messages[1].lParam, 50);
+    EXPECT_EQ(numbers(), (std::vector<int>{kEditBegins, kEditResult}));
+    EXPECT_EQ(parent.messages[1].value, 50);
 }
 
 TEST_F(ListBoxTest, EscapeKeepsTheTextAndSendsNothingMore) {
@@ -148,7 +150,7 @@ TEST_F(ListBoxTest, EscapeKeepsTheTextAndSendsNothingMore) {
     typeAndPress(QStringLiteral("900"), Qt::Key_Escape);
     EXPECT_FALSE(list->editing());
     EXPECT_EQ(list->GetText(1), QStringLiteral("50 ms"));
-    EXPECT_EQ(numbers(), (std::vector<int>{kMessageEditBegins}));
+    EXPECT_EQ(numbers(), (std::vector<int>{kEditBegins}));
 }
 
 TEST_F(ListBoxTest, FocusLossKeepsTheEditLikeEnter) {
@@ -161,7 +163,7 @@ TEST_F(ListBoxTest, FocusLossKeepsTheEditLikeEnter) {
     EXPECT_FALSE(list->editing());
     EXPECT_EQ(list->GetText(0), QStringLiteral("Jump"));
     EXPECT_TRUE(elsewhere->hasFocus());  // the list did not take the focus back
-    EXPECT_EQ(parent.messages.back(), (Message{kMessageItemTextChanged, 0, 0, u"Macro_001"}));
+    EXPECT_EQ(parent.messages.back(), (Message{kItemTextChanged, 0, 0, u"Macro_001"}));
 }
 
 TEST_F(ListBoxTest, ScrollingWheelAndResizeKeepTheEditFirst) {
@@ -187,7 +189,7 @@ TEST_F(ListBoxTest, ScrollingWheelAndResizeKeepTheEditFirst) {
         }
         EXPECT_FALSE(list->editing());
         EXPECT_EQ(list->GetText(0), QStringLiteral("75 ms"));
-        EXPECT_EQ(numbers(), (std::vector<int>{kMessageEditBegins, kMessageEditResult, kMessageItemTextChanged}));
+        EXPECT_EQ(numbers(), (std::vector<int>{kEditBegins, kEditResult, kItemTextChanged}));
     }
 }
 
@@ -195,10 +197,10 @@ TEST_F(ListBoxTest, APlainEditSendsNothingWhenUnchangedAndTheOldTextWhenChanged)
     fill(ListBoxMode::Plain, {"Macro_001", "Macro_002"});
     doubleClick(1);
     typeAndPress(QStringLiteral("Macro_002"), Qt::Key_Return);
-    EXPECT_EQ(numbers(), (std::vector<int>{kMessageEditBegins}));
+    EXPECT_EQ(numbers(), (std::vector<int>{kEditBegins}));
     doubleClick(1);
     typeAndPress(QStringLiteral("Run"), Qt::Key_Return);
-    EXPECT_EQ(parent.messages.back(), (Message{kMessageItemTextChanged, 1, 0, u"Macro_002"}));
+    EXPECT_EQ(parent.messages.back(), (Message{kItemTextChanged, 1, 0, u"Macro_002"}));
     EXPECT_EQ(list->GetText(1), QStringLiteral("Run"));
     EXPECT_EQ(list->count(), 2);
 }
@@ -213,8 +215,8 @@ TEST_F(ListBoxTest, ASortedParentBackgroundListReportsWhereTheRenamedItemWent) {
     EXPECT_EQ(list->GetText(2), QStringLiteral("zzzzz"));
     EXPECT_EQ(list->GetCurSel(), 2);
     ASSERT_EQ(parent.messages.size(), 3u);
-    EXPECT_EQ(parent.messages[1], (Message{kMessageItemTextChanged, 2, 0, u"alpha"}));
-    EXPECT_EQ(parent.messages[2], (Message{kMessageEditResult, 0, 2, {}}));
+    EXPECT_EQ(parent.messages[1], (Message{kItemTextChanged, 2, 0, u"alpha"}));
+    EXPECT_EQ(parent.messages[2], (Message{kEditResult, 0, 2, {}}));
 }
 
 TEST_F(ListBoxTest, ClickOutsideTheSelectedItemOrWithoutSelectionOpensNothing) {

@@ -27,7 +27,7 @@ inline constexpr std::chrono::seconds kHangLimit{120};
 class TestListener : public LinkListener {
 public:
     void postKeyEvent(std::uint8_t code) override { push([&] { keyEvents.push_back(code); }); }
-    void sendRefresh(int lParam) override { push([&] { refreshes.push_back(lParam); }); }
+    void sendRefresh(int kind) override { push([&] { refreshes.push_back(kind); }); }
     void postReadAllFinished() override { push([&] { ++readAllFinished; }); }
     void postDeviceLost() override { push([&] { ++deviceLost; }); }
 

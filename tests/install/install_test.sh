@@ -21,13 +21,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=/opt/orvane-install-test
 DESTDIR="$work/dest" cmake --install "$build" --prefix "$prefix" >/dev/null
 root="$work/dest$prefix"
-for f in bin/orvane bin/orvanectl lib/orvane/liborvane_hook.so \
+for f in bin/orvane bin/orvanectl \
          share/orvane/png/english/main.png share/orvane/png/chinese/main.png \
          share/applications/example.orvane.Orvane.desktop share/metainfo/example.orvane.Orvane.metainfo.xml \
          share/icons/hicolor/48x48/apps/example.orvane.Orvane.png share/orvane/example.orvane.Orvane-autostart.desktop; do
     [ -e "$root/$f" ] || fail "not installed: $f"
 done
 [ -e "$work/dest/etc/udev/rules.d/70-orvane.rules" ] || fail "udev rule not installed"
+# The key capture is part of the programs: no private library beside them.
+[ ! -e "$root/lib" ] || fail "a private library was installed: $(ls -R "$root/lib")"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$root/share/applications/example.orvane.Orvane.desktop" || fail "desktop entry"
     desktop-file-validate "$root/share/orvane/example.orvane.Orvane-autostart.desktop" || fail "autostart entry"

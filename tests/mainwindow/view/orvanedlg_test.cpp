@@ -146,9 +146,9 @@ TEST_F(MainWindowTest, WithoutKeyboardOrTrayTheWindowStaysReachable) {
     EXPECT_FALSE(window->link().commandOpen());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(dialogs.messages.size(), 1);  // "No Gaming Keyboard Detected!"
-    window->handleMessage(0x405, 0, 0x203);          // double click: the balloon again
+    window->onTrayActivated(QSystemTrayIcon::DoubleClick);  // the balloon again
     EXPECT_EQ(dialogs.messages.size(), 2);
-    window->handleMessage(0x406, 14, 0);             // other wParam: nothing
+    window->onTrayActivated(QSystemTrayIcon::Context);      // the menu's click: nothing
     EXPECT_EQ(dialogs.messages.size(), 2);
 }
 
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, AKeyboardThatCannotBeOpenedIsExplainedOnceInTheUsersLangu
         EXPECT_EQ(dialogs.messages.size(), 1);
 
         // Asked for through the tray: the same advice, not "no keyboard".
-        window->handleMessage(0x405, 0, 0x203);
+        window->onTrayActivated(QSystemTrayIcon::DoubleClick);
         EXPECT_EQ(dialogs.messages.size(), 2);
         EXPECT_NE(lastMessage(dialogs).find(c.says.front()), std::string::npos) << lastMessage(dialogs);
         window.reset();
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, OnceTheKeyboardCanBeOpenedItIsReadAndNoLongerExplained) {
     // Unplugged now: the tray tells of no keyboard again.
     keyboard->unplug();
     ASSERT_TRUE(test::eventually([&] { return !window->link().commandOpen(); }));
-    window->handleMessage(0x405, 0, 0x203);
+    window->onTrayActivated(QSystemTrayIcon::DoubleClick);
     EXPECT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(lastMessage(dialogs), "No Gaming Keyboard Detected!");
 }
@@ -262,7 +262,7 @@ CBitSlider* sliderOf(COrvaneDlg& window, int id) {
 // take clicks at once.
 TEST_F(MainWindowTest, RestoredWindowShowsTheSlidersOfItsLastComposition) {
     const std::vector<std::pair<const char*, std::function<void(COrvaneDlg&)>>> restores = {
-        {"tray double click", [](COrvaneDlg& w) { w.handleMessage(0x405, 0, 0x203); }},
+        {"tray double click", [](COrvaneDlg& w) { w.onTrayActivated(QSystemTrayIcon::DoubleClick); }},
         {"second start", [](COrvaneDlg& w) { w.showFromOtherInstance(); }},
     };
     start(kLanguageEnglish, true);

@@ -6,20 +6,19 @@
 #include <vector>
 
 #include "platform/desktop/keyhook.h"
-#include "platform/desktop/privatemessage.h"
 
 namespace orvane {
 namespace {
 
+// A window that keeps what the capture told it, in order.
 struct CaptureWindow : QWidget {
-    std::vector<std::pair<std::uintptr_t, std::intptr_t>> captured;
-    bool event(QEvent* e) override {
-        if (e->type() == PrivateMessageEvent::eventType()) {
-            const auto* m = static_cast<PrivateMessageEvent*>(e);
-            if (m->message() == kMessageKeyCaptured) captured.emplace_back(m->wParam(), m->lParam());
-            return true;
-        }
-        return QWidget::event(e);
+    std::vector<std::pair<std::uint8_t, bool>> captured;  // code, released
+    bool capture(int mode) {
+        KeyCapture* capture = installhook(this, mode);
+        if (capture == nullptr) return false;
+        connect(capture, &KeyCapture::keyCaptured, this,
+                [this](quint8 code, bool released) { captured.emplace_back(code, released); }, Qt::QueuedConnection);
+        return true;
     }
 };
 
@@ -57,7 +56,7 @@ TEST(VirtualKeys, NativeCodesTellLeftFromRight) {
 TEST(KeyHook, ModeOneSendsPressesAndReleasesWithRepeatsAsPresses) {
     CaptureWindow window;
     QWidget focused;
-    ASSERT_TRUE(installhook(&window, 1));
+    ASSERT_TRUE(window.capture(1));
     deliver(focused, key(QEvent::KeyPress, Qt::Key_Control, 0xffe4));
     deliver(focused, key(QEvent::KeyPress, Qt::Key_Control, 0xffe4, true));
     deliver(focused, key(QEvent::KeyRelease, Qt::Key_Control, 0xffe4, true));  // repeat's release
@@ -65,16 +64,16 @@ TEST(KeyHook, ModeOneSendsPressesAndReleasesWithRepeatsAsPresses) {
     QCoreApplication::processEvents();
     removehook();
     ASSERT_EQ(window.captured.size(), 3u);
-    EXPECT_EQ(window.captured[0], (std::pair<std::uintptr_t, std::intptr_t>{0xA3, 0}));
-    EXPECT_EQ(window.captured[1], (std::pair<std::uintptr_t, std::intptr_t>{0xA3, 0}));
-    EXPECT_EQ(window.captured[2], (std::pair<std::uintptr_t, std::intptr_t>{0xA3, kKeyReleasedBit}));
+    EXPECT_EQ(window.captured[0], (std::pair<std::uint8_t, bool>{0xA3, false}));
+    EXPECT_EQ(window.captured[1], (std::pair<std::uint8_t, bool>{0xA3, false}));
+    EXPECT_EQ(window.captured[2], (std::pair<std::uint8_t, bool>{0xA3, true}));
 }
 
 TEST(KeyHook, ModeZeroSendsOneMessagePerKeyAndRemoveStopsCapture) {
     CaptureWindow window;
     QWidget focused;
     EXPECT_FALSE(installhook(nullptr, 0));
-    ASSERT_TRUE(installhook(&window, 0));
+    ASSERT_TRUE(window.capture(0));
     deliver(focused, key(QEvent::KeyPress, Qt::Key_A, 'a'));
     deliver(focused, key(QEvent::KeyPress, Qt::Key_A, 'a', true));
     deliver(focused, key(QEvent::KeyRelease, Qt::Key_A, 'a'));
@@ -85,6 +84,18 @@ TEST(KeyHook, ModeZeroSendsOneMessagePerKeyAndRemoveStopsCapture) {
     deliver(focused, key(QEvent::KeyPress, Qt::Key_B, 'b'));
     QCoreApplication::processEvents();
     EXPECT_EQ(window.captured.size(), 1u);
+}
+
+TEST(PhysicalKeys, AKeyWithoutAnyCodeStillArrives) {
+    CaptureWindow window;
+    QWidget focused;
+    ASSERT_TRUE(window.capture(0));
+    QKeyEvent unknown(QEvent::KeyPress, 0x01001234, Qt::NoModifier, 250, 0x1008ff5d, 0);
+    QApplication::sendEvent(&focused, &unknown);
+    QCoreApplication::processEvents();
+    removehook();
+    ASSERT_EQ(window.captured.size(), 1u);
+    EXPECT_EQ(window.captured[0].first, 0);
 }
 
 }  // namespace
