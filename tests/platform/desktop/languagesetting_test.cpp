@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "platform/desktop/languagesetting.h"
-#include "platform/desktop/singleinstance.h"
 #include "keyboardstate/settingsimage.h"
+#include "platform/desktop/languagesetting.h"
 
 namespace orvane {
 namespace {
-
 
 TEST(LanguageSetting, OnlyExactChsSelectsChinese) {
     QTemporaryDir dir;
@@ -31,28 +27,6 @@ TEST(LanguageSetting, OnlyExactChsSelectsChinese) {
         if (c.value.isValid()) settings.setValue(QStringLiteral("Language"), c.value);
         EXPECT_EQ(languageCodeFrom(settings), c.code) << c.value.toString().toStdString();
     }
-}
-
-TEST(SingleInstance, SecondClaimFailsAndAsksTheFirstToShow) {
-    const QString key = QStringLiteral("orvane-test-%1").arg(QCoreApplication::applicationPid());
-    SingleInstance first(key);
-    ASSERT_TRUE(first.claim());
-    QSignalSpy spy(&first, &SingleInstance::showRequested);
-    {
-        SingleInstance second(key);
-        EXPECT_FALSE(second.claim());
-    }
-    EXPECT_TRUE(spy.count() > 0 || spy.wait(2000));
-}
-
-TEST(SingleInstance, ClaimSucceedsAgainOnceTheFirstIsGone) {
-    const QString key = QStringLiteral("orvane-test2-%1").arg(QCoreApplication::applicationPid());
-    {
-        SingleInstance first(key);
-        ASSERT_TRUE(first.claim());
-    }
-    SingleInstance again(key);
-    EXPECT_TRUE(again.claim());
 }
 
 }  // namespace
